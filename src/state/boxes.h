@@ -1,0 +1,35 @@
+#pragma once
+// The text boxes of the window, as the calculator's procedures see them: read or set the text of
+// box k and lock or unlock the report box. The window implements this with widgets, the tests and
+// benchmarks with MemoryBoxes. Texts are UTF-8; line breaks in the report are CR LF.
+
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+enum Box : int {
+    taskBox = 0,
+    reportBox = 1,
+    resultBox = 2,
+    firstOperandBox = 3,
+    secondOperandBox = 4,
+};
+
+inline constexpr int boxCount = 5;
+inline constexpr std::string_view lineBreak = "\r\n";
+
+class Boxes {
+public:
+    virtual ~Boxes() = default;
+
+    virtual std::string text(int box) const = 0;
+    virtual void setText(int box, std::string text) = 0;
+    virtual void setReportLocked(bool locked) = 0;
+};
+
+// Appends a piece to the report box the way every procedure does: read the whole text, join the
+// piece at its end, write the whole text back.
+void appendToReport(Boxes& boxes, std::string_view piece);
+
+}  // namespace velmora

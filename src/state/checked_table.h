@@ -1,0 +1,51 @@
+#pragma once
+// Fixed-bound tables of the calculator. Every element is reached through at(), which checks the
+// index against the table's bounds and raises IndexOutOfRange instead of touching memory outside
+// the table. The command handler turns that error into a message for the user.
+
+#include <array>
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+
+namespace velmora {
+
+// A table index outside its bounds. Carries what the message box needs to explain it.
+class IndexOutOfRange : public std::out_of_range {
+public:
+    IndexOutOfRange(std::string table, int index, int lastIndex);
+
+    const std::string& table() const { return table_; }
+    int index() const { return index_; }
+    int lastIndex() const { return lastIndex_; }
+
+private:
+    std::string table_;
+    int index_;
+    int lastIndex_;
+};
+
+// A one-dimensional table with indices 0 to LastIndex.
+template <typename T, int LastIndex>
+class CheckedTable {
+public:
+    static constexpr int lastIndex = LastIndex;
+
+    explicit CheckedTable(const char* name) : name_(name) {}
+
+    T& at(int index) { return cells_[checked(index)]; }
+    const T& at(int index) const { return cells_[checked(index)]; }
+
+private:
+    std::size_t checked(int index) const {
+        if (index < 0 || index > LastIndex) {
+            throw IndexOutOfRange(name_, index, LastIndex);
+        }
+        return static_cast<std::size_t>(index);
+    }
+
+    const char* name_;
+    std::array<T, LastIndex + 1> cells_{};
+};
+
+}  // namespace velmora

@@ -1,0 +1,30 @@
+#pragma once
+// Boxes held in memory, for the tests, the benchmarks and the fuzzer: the same five texts and the
+// lock of the report box that the window has, without any widget.
+
+#include <array>
+#include <string>
+
+#include "state/boxes.h"
+
+namespace velmora {
+
+class MemoryBoxes : public Boxes {
+public:
+    MemoryBoxes() = default;
+    MemoryBoxes(std::string firstOperand, std::string secondOperand);
+
+    std::string text(int box) const override;
+    void setText(int box, std::string text) override;
+    void setReportLocked(bool locked) override { reportLocked_ = locked; }
+
+    bool reportLocked() const { return reportLocked_; }
+
+private:
+    static std::size_t checked(int box);
+
+    std::array<std::string, boxCount> texts_;
+    bool reportLocked_ = true;
+};
+
+}  // namespace velmora

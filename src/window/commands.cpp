@@ -1,0 +1,43 @@
+#include "window/commands.h"
+
+namespace velmora {
+
+Commands::Commands(CalculatorState& state, Boxes& boxes)
+    : boxes_(boxes), arithmetic_(state, boxes), words_(state, boxes) {}
+
+void Commands::load() {
+    words_.LoadWordTables();
+}
+
+void Commands::compute() {
+    boxes_.setText(reportBox, "");
+    arithmetic_.PrepareOperands();
+    words_.ReportInWords();
+    boxes_.setReportLocked(true);
+}
+
+void Commands::clear() {
+    ClearFields();
+    boxes_.setReportLocked(false);
+}
+
+void Commands::click(int index) {
+    switch (index) {
+        case computeButton:
+            compute();
+            break;
+        case clearButton:
+            clear();
+            break;
+        default:
+            break;
+    }
+}
+
+void Commands::ClearFields() {
+    for (const int box : {reportBox, resultBox, firstOperandBox, secondOperandBox}) {
+        boxes_.setText(box, "");
+    }
+}
+
+}  // namespace velmora

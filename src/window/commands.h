@@ -1,0 +1,35 @@
+#pragma once
+// The three commands of the window: load fills the word tables; compute empties the report box,
+// reads both operands and computes (PrepareOperands ends with ComputeSum), spells the result and
+// locks the report box; clear empties the four working boxes and unlocks the report box.
+// Errors of the procedures pass through unchanged: the window's handler catches them.
+
+#include "arithmetic/arithmetic.h"
+#include "state/boxes.h"
+#include "state/calculator_state.h"
+#include "words/number_words.h"
+
+namespace velmora {
+
+enum Button : int { computeButton = 0, clearButton = 1 };
+
+class Commands {
+public:
+    Commands(CalculatorState& state, Boxes& boxes);
+
+    void load();
+    void compute();
+    void clear();
+
+    // The click of Buton(index); an index without a button does nothing.
+    void click(int index);
+
+private:
+    void ClearFields();
+
+    Boxes& boxes_;
+    Arithmetic arithmetic_;
+    NumberWords words_;
+};
+
+}  // namespace velmora

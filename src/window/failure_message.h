@@ -1,0 +1,11 @@
+#pragma once
+// The Bulgarian text of the message box that tells the user why a command stopped.
+
+#include <exception>
+#include <string>
+
+namespace velmora {
+
+std::string failureMessage(const std::exception& error);
+
+}  // namespace velmora

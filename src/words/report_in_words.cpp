@@ -1,0 +1,57 @@
+// The report in words: the digit string of the result, its digit count, the heading, and then
+// "Нула" or one run of the group speller for each non-zero group of three digits.
+
+#include <string>
+
+#include "arithmetic/digit_characters.h"
+#include "words/number_words.h"
+
+namespace velmora {
+
+void NumberWords::ReportInWords() {
+    const std::string resultText = boxes_.text(resultBox);
+    std::string digitString;
+    for (const char c : resultText) {
+        if (isDigitCharacter(c)) {
+            digitString.push_back(c);
+        }
+    }
+    state_.digitCount = static_cast<int>(digitString.size());
+
+    const std::string newLine(lineBreak);
+    appendToReport(boxes_, digitString + newLine);
+    appendToReport(boxes_, "Абсолютната стойност на сумата е с " +
+                               std::to_string(state_.digitCount) + " броя цифри " + newLine);
+    appendToReport(boxes_, "Сумата словом:" + newLine);
+
+    if (resultText.starts_with("+0")) {
+        appendToReport(boxes_, "Нула" + newLine);
+        return;
+    }
+    spellGroups(digitString);
+}
+
+// Cuts the digits into groups of three from the right; the leftmost group takes what is left
+// over. Only the last group, the units, is spelled with the conjunction flag set.
+void NumberWords::spellGroups(const std::string& digitString) {
+    int remaining = state_.digitCount;
+    int firstLength = remaining % 3 == 0 ? 3 : remaining % 3;
+    std::size_t position = 0;
+    int groupLength = firstLength;
+    state_.hundredsFlag = 0;
+    state_.andFlag = 0;
+    while (remaining > 0) {
+        state_.currentGroup = digitString.substr(position, static_cast<std::size_t>(groupLength));
+        state_.groupIndex = (remaining - firstLength) / 3;
+        if (state_.currentGroup.find_first_not_of('0') != std::string::npos) {
+            SpellGroup();
+        }
+        remaining -= groupLength;
+        position += static_cast<std::size_t>(groupLength);
+        groupLength = 3;
+        firstLength = 3;
+        state_.andFlag = remaining > 3 ? 0 : 1;
+    }
+}
+
+}  // namespace velmora

@@ -1,0 +1,38 @@
+// A group of the millions or above whose last spoken word is "един". Alone it takes the singular
+// scale word ("един милион"); after a hundreds or tens word it is joined with "и" and keeps the
+// plural ("двадесет и един милиона").
+
+#include <string>
+#include <string_view>
+
+#include "words/group_value.h"
+#include "words/number_words.h"
+
+namespace velmora {
+
+namespace {
+
+// Drops the last character of a UTF-8 word: its lead byte and any continuation bytes.
+std::string_view withoutLastCharacter(std::string_view word) {
+    std::size_t end = word.size();
+    while (end > 0 && (static_cast<unsigned char>(word[end - 1]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return word.substr(0, end > 0 ? end - 1 : 0);
+}
+
+}  // namespace
+
+void NumberWords::SpellUnitGroup() {
+    const std::string& plural = scaleWord();
+    std::string piece;
+    if (groupValue(state_.currentGroup) == 1) {
+        piece = "един ";
+        piece += withoutLastCharacter(plural);
+    } else {
+        piece = " и един " + plural;
+    }
+    appendToReport(boxes_, piece + std::string(lineBreak));
+}
+
+}  // namespace velmora

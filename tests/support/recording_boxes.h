@@ -1,0 +1,36 @@
+#pragma once
+// In-memory boxes that also keep a journal of every call, so a test can check in which order a
+// command reads, writes and locks the boxes.
+
+#include <string>
+#include <vector>
+
+#include "state/memory_boxes.h"
+
+namespace velmora::testing {
+
+class RecordingBoxes : public MemoryBoxes {
+public:
+    using MemoryBoxes::MemoryBoxes;
+
+    std::string text(int box) const override {
+        journal_.push_back("read " + std::to_string(box));
+        return MemoryBoxes::text(box);
+    }
+    void setText(int box, std::string text) override {
+        journal_.push_back("set " + std::to_string(box));
+        MemoryBoxes::setText(box, std::move(text));
+    }
+    void setReportLocked(bool locked) override {
+        journal_.push_back(locked ? "lock" : "unlock");
+        MemoryBoxes::setReportLocked(locked);
+    }
+
+    const std::vector<std::string>& journal() const { return journal_; }
+    void forget() { journal_.clear(); }
+
+private:
+    mutable std::vector<std::string> journal_;
+};
+
+}  // namespace velmora::testing
