@@ -1,0 +1,18 @@
+# Where an installed Velmora lives: the program in bin/ and, on a Linux desktop, the desktop entry,
+# the AppStream metainfo and the icon in the hicolor theme (see data/). Packaging.cmake turns the
+# same install rules into a Debian package, so `cmake --install` and the .deb never disagree.
+include(GNUInstallDirs)
+
+if(TARGET velmora)
+    install(TARGETS velmora
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        BUNDLE DESTINATION .)
+
+    # Windows and macOS find the program through its own bundle; only freedesktop menus need
+    # the desktop entry and the themed icon.
+    if(UNIX AND NOT APPLE)
+        add_subdirectory(data)
+    endif()
+
+    include(${CMAKE_CURRENT_LIST_DIR}/Packaging.cmake)
+endif()
