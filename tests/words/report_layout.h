@@ -1,0 +1,20 @@
+#pragma once
+// A layout check for tests: the lines, line breaks and blanks of a report, apart from what its
+// words mean (the words reader reads those). The words part holds one line per non-zero group of
+// three digits; every line ends with CR LF except a last line that ends in " едно " or " две ";
+// no line has two blanks in a row and no "и" follows another.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velmora::testing {
+
+// The first fault of a whole compute report, or nullopt: the two operand lines, the three result
+// lines, and the report in words after them.
+std::optional<std::string> reportLayoutFault(std::string_view report);
+
+// The same from the digit-string line on, as the report in words writes it.
+std::optional<std::string> wordsReportLayoutFault(std::string_view fromDigitString);
+
+}  // namespace velmora::testing
