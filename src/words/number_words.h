@@ -3,6 +3,9 @@
 // the signed result from the result box, reports its digits and their count, and cuts them into
 // groups of three from the right; SpellGroup writes each non-zero group as one line with its
 // scale word, and hands a group of the millions or above that ends in 1 to SpellUnitGroup.
+// ReportInWords gathers the lines of all groups and appends them to the report box at once, since
+// every append rewrites the whole report; SpellGroup and SpellUnitGroup run on their own append
+// their piece themselves.
 
 #include <string>
 
@@ -21,10 +24,13 @@ public:
     void SpellUnitGroup();
 
 private:
-    void spellGroups(const std::string& digitString);
-    void spellOneOrTwo(int unitsDigit, bool joined);
-    std::string joiner() const;
-    std::string scaleEnding() const;
+    void spellGroups(const std::string& digitString, std::string& words);
+    void spellGroup(std::string& words);
+    void spellUnitGroup(std::string& words) const;
+    void spellUnits(int unitsDigit, bool afterTens, std::string& words) const;
+    void spellOneOrTwo(int unitsDigit, bool joined, std::string& words) const;
+    void appendLastWord(const std::string& word, std::string& words) const;
+    void appendScaleEnding(std::string& words) const;
     const std::string& scaleWord() const;
     const std::string& numeral(int index) const;
 

@@ -8,6 +8,13 @@
 
 namespace velmora {
 
+namespace {
+
+// Room for the longest line of a group, three numerals and a long scale word in Cyrillic.
+constexpr std::size_t bytesPerGroupLine = 112;
+
+}  // namespace
+
 void NumberWords::ReportInWords() {
     const std::string resultText = boxes_.text(resultBox);
     std::string digitString;
@@ -28,12 +35,17 @@ void NumberWords::ReportInWords() {
         appendToReport(boxes_, "Нула" + newLine);
         return;
     }
-    spellGroups(digitString);
+    std::string words;
+    words.reserve(bytesPerGroupLine * (digitString.size() / 3 + 1));
+    // A result beyond the last scale fails on its leading group, before any line is gathered.
+    spellGroups(digitString, words);
+    appendToReport(boxes_, words);
 }
 
 // Cuts the digits into groups of three from the right; the leftmost group takes what is left
-// over. Only the last group, the units, is spelled with the conjunction flag set.
-void NumberWords::spellGroups(const std::string& digitString) {
+// over. Only the last group, the units, is spelled with the conjunction flag set. The lines of
+// all groups are gathered in words.
+void NumberWords::spellGroups(const std::string& digitString, std::string& words) {
     int remaining = state_.digitCount;
     int firstLength = remaining % 3 == 0 ? 3 : remaining % 3;
     std::size_t position = 0;
@@ -44,7 +56,7 @@ void NumberWords::spellGroups(const std::string& digitString) {
         state_.currentGroup = digitString.substr(position, static_cast<std::size_t>(groupLength));
         state_.groupIndex = (remaining - firstLength) / 3;
         if (state_.currentGroup.find_first_not_of('0') != std::string::npos) {
-            SpellGroup();
+            spellGroup(words);
         }
         remaining -= groupLength;
         position += static_cast<std::size_t>(groupLength);

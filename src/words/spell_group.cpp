@@ -16,9 +16,22 @@ constexpr int teenBase = 10;
 constexpr int tensBase = 20;
 constexpr int hundredsBase = 30;
 
+void appendWord(std::string& words, const std::string& word) {
+    words += ' ';
+    words += word;
+}
+
 }  // namespace
 
 void NumberWords::SpellGroup() {
+    std::string words;
+    spellGroup(words);
+    if (!words.empty()) {
+        appendToReport(boxes_, words);
+    }
+}
+
+void NumberWords::spellGroup(std::string& words) {
     state_.hundredsFlag = 0;
     const int value = groupValue(state_.currentGroup);
     if (value < 1) {
@@ -30,64 +43,78 @@ void NumberWords::SpellGroup() {
     const int unitsDigit = value % 10;
 
     if (lastTwo == 0 && state_.andFlag > 0) {
-        appendToReport(boxes_, " и");
+        words += " и";
     }
     if (hundredsDigit > 0) {
-        appendToReport(boxes_, " " + numeral(hundredsBase + hundredsDigit));
+        appendWord(words, numeral(hundredsBase + hundredsDigit));
         state_.andFlag = 1;
         state_.hundredsFlag = 1;
     }
     if (lastTwo == 0) {
-        appendToReport(boxes_, scaleEnding());
+        appendScaleEnding(words);
         return;
     }
     if (lastTwo > 10 && lastTwo < 20) {
-        appendToReport(boxes_, joiner() + numeral(teenBase + unitsDigit) + scaleEnding());
+        appendLastWord(numeral(teenBase + unitsDigit), words);
         return;
     }
     if (unitsDigit == 0) {
-        appendToReport(boxes_, joiner() + numeral(tensBase + tensDigit) + scaleEnding());
+        appendLastWord(numeral(tensBase + tensDigit), words);
         return;
     }
     if (tensDigit > 0) {
-        appendToReport(boxes_, " " + numeral(tensBase + tensDigit));
+        appendWord(words, numeral(tensBase + tensDigit));
     }
-    // The units word follows a hundreds or tens word of this group, or the higher groups.
-    const bool joined = state_.andFlag > 0 || state_.hundredsFlag > 0 || tensDigit > 0;
+    spellUnits(unitsDigit, tensDigit > 0, words);
+}
+
+// The units word follows a hundreds or tens word of this group, or the higher groups.
+void NumberWords::spellUnits(int unitsDigit, bool afterTens, std::string& words) const {
+    const bool joined = state_.andFlag > 0 || state_.hundredsFlag > 0 || afterTens;
     if (unitsDigit < 3 && state_.groupIndex < 2) {
-        spellOneOrTwo(unitsDigit, joined);
+        spellOneOrTwo(unitsDigit, joined, words);
     } else if (unitsDigit == 1) {
-        SpellUnitGroup();
+        spellUnitGroup(words);
     } else {
-        appendToReport(boxes_, (joined ? " и " : " ") + numeral(unitsDigit) + scaleEnding());
+        words += joined ? " и " : " ";
+        words += numeral(unitsDigit);
+        appendScaleEnding(words);
     }
 }
 
 // Units digit 1 or 2 in the units or thousands group: the counting forms "едно" and "две", which
 // end the report without a line break, and "хиляда", "една хиляди", "две хиляди".
-void NumberWords::spellOneOrTwo(int unitsDigit, bool joined) {
-    std::string piece = joined ? " и" : "";
-    if (state_.groupIndex == 0) {
-        piece += unitsDigit == 1 ? " едно " : " две ";
-    } else if (unitsDigit == 1 && !joined) {
-        piece += " хиляда " + std::string(lineBreak);
-    } else {
-        piece += (unitsDigit == 1 ? " една " : " две ") + scaleWord() + std::string(lineBreak);
+void NumberWords::spellOneOrTwo(int unitsDigit, bool joined, std::string& words) const {
+    if (joined) {
+        words += " и";
     }
-    appendToReport(boxes_, piece);
+    if (state_.groupIndex == 0) {
+        words += unitsDigit == 1 ? " едно " : " две ";
+    } else if (unitsDigit == 1 && !joined) {
+        words += " хиляда ";
+        words += lineBreak;
+    } else {
+        words += unitsDigit == 1 ? " една " : " две ";
+        words += scaleWord();
+        words += lineBreak;
+    }
 }
 
-std::string NumberWords::joiner() const {
-    return state_.andFlag > 0 || state_.hundredsFlag > 0 ? " и " : " ";
+// The last word of a teen or of exact tens, joined with "и" after a hundreds word or the higher
+// groups, then the scale ending.
+void NumberWords::appendLastWord(const std::string& word, std::string& words) const {
+    words += state_.andFlag > 0 || state_.hundredsFlag > 0 ? " и " : " ";
+    words += word;
+    appendScaleEnding(words);
 }
 
-std::string NumberWords::scaleEnding() const {
-    return " " + scaleWord() + std::string(lineBreak);
+void NumberWords::appendScaleEnding(std::string& words) const {
+    const std::string& scale = scaleWord();
+    words += ' ';
+    words += scale;
+    words += lineBreak;
 }
 
-// The plural scale word of the current group. A scale the program has no name for (beyond
-// "вигинтилиона") is refused rather than spelled without its scale word, which would name
-// another number.
 const std::string& NumberWords::scaleWord() const {
     const std::string& word = state_.scaleWords.at(state_.groupIndex);
     if (word.empty() && state_.groupIndex > 0) {

@@ -24,15 +24,21 @@ std::string_view withoutLastCharacter(std::string_view word) {
 }  // namespace
 
 void NumberWords::SpellUnitGroup() {
+    std::string words;
+    spellUnitGroup(words);
+    appendToReport(boxes_, words);
+}
+
+void NumberWords::spellUnitGroup(std::string& words) const {
     const std::string& plural = scaleWord();
-    std::string piece;
     if (groupValue(state_.currentGroup) == 1) {
-        piece = "един ";
-        piece += withoutLastCharacter(plural);
+        words += "един ";
+        words += withoutLastCharacter(plural);
     } else {
-        piece = " и един " + plural;
+        words += " и един ";
+        words += plural;
     }
-    appendToReport(boxes_, piece + std::string(lineBreak));
+    words += lineBreak;
 }
 
 }  // namespace velmora

@@ -124,6 +124,7 @@ TEST(NumberWords, ResultBeyondTheLastScaleIsRefused) {
     const std::vector<Beyond> cases = {
         {"67 digits from a carry", std::string(66, '9'), "1", 22},
         {"70 digits typed", "7" + std::string(69, '0'), "", 23},
+        {"no half line of a leading group of three words", "123" + std::string(66, '0'), "", 22},
         {"71 digits from two 70-digit operands", std::string(70, '9'), std::string(70, '9'), 23},
     };
     for (const Beyond& beyond : cases) {
