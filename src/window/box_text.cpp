@@ -1,0 +1,20 @@
+#include "window/box_text.h"
+
+namespace velmora {
+
+QString toWidgetText(std::string_view text) {
+    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
+std::string fromWidgetText(const QString& text) {
+    return withCrLf(text).toStdString();
+}
+
+QString withCrLf(QString text) {
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+}  // namespace velmora

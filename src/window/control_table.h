@@ -1,0 +1,59 @@
+#pragma once
+// The controls of the window as one table: for each control its array (Pole, Buton, Etiket) and
+// index, its role, place and size in twips, tab index, initial text and the properties it starts
+// with. The form builds every control from this table in one loop, so a control's look and
+// behaviour are changed here and nowhere else.
+
+#include <span>
+#include <string_view>
+
+namespace velmora {
+
+enum class ControlArray { pole, buton, etiket };
+
+inline constexpr int twipsPerPixel = 15;
+inline constexpr int poleCount = 5;
+inline constexpr int butonCount = 2;
+inline constexpr int etiketCount = 4;
+
+struct Twips {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct Rgb {
+    int red;
+    int green;
+    int blue;
+};
+
+struct ControlSpec {
+    ControlArray array;
+    int index;
+    std::string_view role;  // spoken by screen readers as the control's description
+    Twips place;
+    int tabIndex;
+    std::string_view text;
+    bool multiLine;  // multi-line boxes also carry a vertical scroll bar
+    bool readOnly;   // the user cannot edit it; the program still writes it
+    int maxLength;   // characters the user can type or paste; 0 for no limit
+    bool hasBackground;
+    Rgb background;
+    bool centred;
+    std::string_view toolTip;
+    std::string_view accessibleName;
+};
+
+inline constexpr Rgb formBackground{128, 128, 255};
+inline constexpr Twips clientArea{0, 0, 9375, 6465};
+
+// The publisher's address, which the caption starts with.
+inline constexpr std::string_view publisherAddress = "https://velmora.example";
+inline constexpr std::string_view captionText =
+    "Извеждане на сума от естествени числа словом - чрез текст";
+
+std::span<const ControlSpec> controlTable();
+
+}  // namespace velmora

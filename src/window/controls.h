@@ -1,0 +1,27 @@
+#pragma once
+// The control arrays of the window, Pole, Buton and Etiket, addressed by index and built from
+// the control table in one loop: each control gets its place, text, limits, colours, tooltip,
+// names and its place in the tab order.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <array>
+
+#include "window/control_table.h"
+#include "window/multi_line_box.h"
+
+namespace velmora {
+
+struct ControlArrays {
+    std::array<QWidget*, poleCount> pole{};
+    std::array<QPushButton*, butonCount> buton{};
+    std::array<QLabel*, etiketCount> etiket{};
+};
+
+// Creates every control of the table as a child of form, drawn in the given style.
+ControlArrays buildControls(QWidget* form, QStyle* style);
+
+QColor toColour(Rgb rgb);
+
+}  // namespace velmora

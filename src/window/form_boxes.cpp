@@ -1,0 +1,103 @@
+#include "window/form_boxes.h"
+
+#include <algorithm>
+
+#include "state/checked_table.h"
+#include "window/box_text.h"
+
+namespace velmora {
+
+FormBoxes::~FormBoxes() {
+    for (const Slot& s : slots_) {
+        QObject::disconnect(s.edited);
+    }
+}
+
+void FormBoxes::attach(int box, MultiLineBox* widget) {
+    Slot& s = slot(box);
+    s.multiLine = widget;
+    s.edited = QObject::connect(widget, &QPlainTextEdit::textChanged, widget,
+                                [this, box] { userChanged(box); });
+}
+
+void FormBoxes::attach(int box, QLineEdit* widget) {
+    Slot& s = slot(box);
+    s.singleLine = widget;
+    s.maxLength = widget->maxLength();
+    s.edited = QObject::connect(widget, &QLineEdit::textChanged, widget,
+                                [this, box] { userChanged(box); });
+}
+
+std::string FormBoxes::text(int box) const {
+    const Slot& s = slot(box);
+    if (!s.known) {
+        s.text = fromWidgetText(s.multiLine != nullptr ? s.multiLine->toPlainText()
+                                                       : s.singleLine->text());
+        s.known = true;
+    }
+    return s.text;
+}
+
+void FormBoxes::setText(int box, std::string text) {
+    Slot& s = slot(box);
+    s.text = std::move(text);
+    s.known = true;
+    s.pending = true;
+}
+
+void FormBoxes::setReportLocked(bool locked) {
+    slot(reportBox).multiLine->setLocked(locked);
+}
+
+void FormBoxes::flush() {
+    pushing_ = true;
+    for (Slot& s : slots_) {
+        if (s.pending) {
+            push(s);
+            s.pending = false;
+        }
+    }
+    pushing_ = false;
+}
+
+void FormBoxes::push(Slot& s) {
+    const QString shown = toWidgetText(s.text);
+    if (s.multiLine != nullptr) {
+        s.multiLine->setPlainText(shown);
+        return;
+    }
+    // setText() cuts a text at the widget's limit, which only binds the user.
+    s.singleLine->setMaxLength(std::max(s.maxLength, static_cast<int>(shown.size())));
+    s.singleLine->setText(shown);
+}
+
+// After the user's edit the widget holds the truth. A limit raised for a longer program text
+// shrinks with the text, so the user can shorten it but never lengthen it past the box's limit.
+void FormBoxes::userChanged(int box) {
+    if (pushing_) {
+        return;
+    }
+    Slot& s = slot(box);
+    s.known = false;
+    if (s.singleLine != nullptr && s.singleLine->maxLength() > s.maxLength) {
+        s.singleLine->setMaxLength(
+            std::max(s.maxLength, static_cast<int>(s.singleLine->text().size())));
+    }
+}
+
+FormBoxes::Slot& FormBoxes::slot(int box) {
+    return slots_[checkedIndex(box)];
+}
+
+const FormBoxes::Slot& FormBoxes::slot(int box) const {
+    return slots_[checkedIndex(box)];
+}
+
+std::size_t FormBoxes::checkedIndex(int box) {
+    if (box < 0 || box >= boxCount) {
+        throw IndexOutOfRange("Pole", box, boxCount - 1);
+    }
+    return static_cast<std::size_t>(box);
+}
+
+}  // namespace velmora

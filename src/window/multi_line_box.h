@@ -1,0 +1,21 @@
+#pragma once
+// A multi-line text box (the task box and the report box). It shows ordinary lines, and it hands
+// out copied text with CR LF line breaks, the way the calculator writes its report, so that a
+// copied report equals the text the program produced.
+
+#include <QPlainTextEdit>
+
+namespace velmora {
+
+class MultiLineBox : public QPlainTextEdit {
+public:
+    explicit MultiLineBox(QWidget* parent);
+
+    // A locked box can still be read, selected and scrolled with mouse and keyboard.
+    void setLocked(bool locked);
+
+protected:
+    QMimeData* createMimeDataFromSelection() const override;
+};
+
+}  // namespace velmora

@@ -1,0 +1,86 @@
+#include "window/velmora.h"
+
+#include <QMessageBox>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include "window/app_icon.h"
+#include "window/failure_message.h"
+
+namespace velmora {
+
+Velmora::Velmora(QWidget* parent) : QWidget(parent), commands_(state_, boxes_) {
+    setUpForm();
+    controls_ = buildControls(this, classicStyle());
+    attachBoxes();
+    connectEvents();
+    commands_.load();
+}
+
+// The font goes on the form before the controls exist, so they inherit it without a font change
+// going through each of them.
+void Velmora::setUpForm() {
+    setWindowTitle(
+        QString::fromUtf8(publisherAddress.data(),
+                          static_cast<qsizetype>(publisherAddress.size())) +
+        QLatin1Char(' ') +
+        QString::fromUtf8(captionText.data(), static_cast<qsizetype>(captionText.size())));
+    setFixedSize(clientArea.width / twipsPerPixel, clientArea.height / twipsPerPixel);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, toColour(formBackground));
+    setPalette(background);
+    QFont font(QStringLiteral("Times New Roman"), 12);
+    font.setWeight(QFont::Normal);
+    setFont(font);
+    setWindowIcon(velmoraIcon());
+}
+
+// The controls keep the plain look of the classic desktop: sunken boxes, raised buttons with a
+// solid face in the button's colour. It is also the cheapest style to draw, and the window
+// appears that much sooner.
+QStyle* Velmora::classicStyle() {
+    QStyle* style = QStyleFactory::create(QStringLiteral("Windows"));
+    if (style == nullptr) {
+        return QWidget::style();
+    }
+    style->setParent(this);
+    return style;
+}
+
+void Velmora::attachBoxes() {
+    for (const int box : {taskBox, reportBox}) {
+        boxes_.attach(box, static_cast<MultiLineBox*>(pole(box)));
+    }
+    for (const int box : {resultBox, firstOperandBox, secondOperandBox}) {
+        boxes_.attach(box, static_cast<QLineEdit*>(pole(box)));
+    }
+}
+
+void Velmora::connectEvents() {
+    for (int index = 0; index < butonCount; ++index) {
+        connect(buton(index), &QPushButton::clicked, this, [this, index] { handleClick(index); });
+    }
+    for (const int box : {firstOperandBox, secondOperandBox}) {
+        connect(static_cast<QLineEdit*>(pole(box)), &QLineEdit::returnPressed, this,
+                [this] { handleClick(computeButton); });
+    }
+}
+
+// The procedures handle no errors; a command that stops keeps what it had written, so the boxes
+// are shown before the message.
+void Velmora::handleClick(int index) {
+    try {
+        commands_.click(index);
+        boxes_.flush();
+    } catch (const std::exception& error) {
+        boxes_.flush();
+        showFailure(error);
+    }
+}
+
+void Velmora::showFailure(const std::exception& error) {
+    QMessageBox::critical(this, QStringLiteral("Velmora — грешка"),
+                          QString::fromStdString(failureMessage(error)));
+}
+
+}  // namespace velmora

@@ -1,0 +1,44 @@
+#pragma once
+// The form Velmora: the program's one window. It builds its control arrays from the control
+// table, owns the calculator state, the boxes that the calculator writes through and the three
+// commands. Its load runs the load command; both buttons reach one handler with their index,
+// which runs the command, shows what it wrote and tells the user in a message box if it failed.
+
+#include <QWidget>
+#include <exception>
+
+#include "state/calculator_state.h"
+#include "window/commands.h"
+#include "window/controls.h"
+#include "window/form_boxes.h"
+
+namespace velmora {
+
+class Velmora : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Velmora(QWidget* parent = nullptr);
+
+    QWidget* pole(int k) const { return controls_.pole.at(static_cast<std::size_t>(k)); }
+    QPushButton* buton(int i) const { return controls_.buton.at(static_cast<std::size_t>(i)); }
+    QLabel* etiket(int j) const { return controls_.etiket.at(static_cast<std::size_t>(j)); }
+
+    // The boxes as the calculator sees them; a text set here shows once a command ends.
+    Boxes& boxes() { return boxes_; }
+
+private:
+    void setUpForm();
+    QStyle* classicStyle();
+    void attachBoxes();
+    void connectEvents();
+    void handleClick(int index);
+    void showFailure(const std::exception& error);
+
+    ControlArrays controls_;
+    CalculatorState state_;
+    FormBoxes boxes_;
+    Commands commands_;
+};
+
+}  // namespace velmora
