@@ -1,6 +1,7 @@
 // Operand intake: from the texts of the two operand boxes to digits1, digits2, rows 1 and 2 of
 // the digit table, the two "Число" report lines, the operation and the sign of the result.
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "arithmetic/arithmetic.h"
@@ -11,6 +12,7 @@ namespace velmora {
 namespace {
 
 constexpr int firstDigitPosition = 2;  // position 1 is the sign column
+constexpr std::size_t operandLabelSize = std::string_view("Число 1: ").size();
 
 std::string signCharacter(int sign) {
     return sign == 1 ? "-" : "+";
@@ -28,8 +30,15 @@ void Arithmetic::PrepareOperands() {
     state_.digits1.insert(0, signCharacter(first.sign));
     state_.digits2.insert(0, signCharacter(second.sign));
 
-    appendToReport(boxes_, "Число 1: " + state_.digits1 + std::string(lineBreak));
-    appendToReport(boxes_, "Число 2: " + state_.digits2 + std::string(lineBreak));
+    // One buffer for both lines: every allocation shows in the time of a compute.
+    std::string line;
+    line.reserve(operandLabelSize + state_.digits1.size() + lineBreak.size());
+    const auto reportOperand = [&](std::string_view label, const std::string& digits) {
+        line.assign(label).append(digits).append(lineBreak);
+        appendToReport(boxes_, line);
+    };
+    reportOperand("Число 1: ", state_.digits1);
+    reportOperand("Число 2: ", state_.digits2);
 
     chooseOperation(first, second);
     ComputeSum();
@@ -38,18 +47,21 @@ void Arithmetic::PrepareOperands() {
 // Scans one box by character code: a "-" in first place gives the sign, every digit character is
 // kept and stored in the operand's row from position 2 on, everything else is passed over.
 Arithmetic::Operand Arithmetic::readOperand(int box, int row, std::string& digits) {
-    digits.clear();
     state_.operandText = boxes_.text(box);
     const std::string& text = state_.operandText;
     const int sign = !text.empty() && text.front() == '-' ? 1 : 0;
 
+    // The digits are gathered first and stored in the table after: a loop that appends to the
+    // string and writes the table at once has to reload the string at every step.
+    digits.resize(text.size());
+    const auto end = std::copy_if(text.begin(), text.end(), digits.begin(), isDigitCharacter);
+    digits.erase(end, digits.end());
+
+    DigitTable& table = state_.digitTable;
     int position = firstDigitPosition;
-    for (const char c : text) {
-        if (isDigitCharacter(c)) {
-            state_.digitTable.at(position, row) = static_cast<std::int16_t>(digitValue(c));
-            digits.push_back(c);
-            ++position;
-        }
+    for (const char c : digits) {
+        table.at(position, row) = static_cast<std::int16_t>(c - '0');
+        ++position;
     }
     return {sign, static_cast<int>(digits.size())};
 }
@@ -72,21 +84,19 @@ void Arithmetic::chooseOperation(Operand first, Operand second) {
 void Arithmetic::rankOppositeSigns(Operand first, Operand second) {
     const std::string& digits1 = state_.digits1;
     const std::string& digits2 = state_.digits2;
-    for (std::size_t i = 1; i < digits1.size(); ++i) {
-        if (digits1.at(i) > digits2.at(i)) {
-            state_.operation = 2;
-            state_.resultSign = first.sign;
-            return;
-        }
-        if (digits2.at(i) > digits1.at(i)) {
-            state_.operation = 3;
-            state_.resultSign = second.sign;
-            return;
-        }
+    const auto [one, two] =
+        std::mismatch(digits1.begin() + 1, digits1.end(), digits2.begin() + 1, digits2.end());
+    if (one == digits1.end()) {
+        state_.operation = 99;
+        state_.resultSign = 0;
+        zeroForEqualMagnitudes();
+    } else if (*one > *two) {
+        state_.operation = 2;
+        state_.resultSign = first.sign;
+    } else {
+        state_.operation = 3;
+        state_.resultSign = second.sign;
     }
-    state_.operation = 99;
-    state_.resultSign = 0;
-    zeroForEqualMagnitudes();
 }
 
 // Equal magnitudes: ComputeSum computes nothing and finds the zero result in row 0, so every

@@ -2,18 +2,12 @@
 
 namespace velmora {
 
-std::size_t DigitTable::positionIndex(int position) {
-    if (position < 0 || position > lastPosition) {
-        throw IndexOutOfRange("digitTable", position, lastPosition);
-    }
-    return static_cast<std::size_t>(position);
+void DigitTable::throwPositionOutOfRange(int position) {
+    throw IndexOutOfRange("digitTable", position, lastPosition);
 }
 
-std::size_t DigitTable::rowIndex(int row) {
-    if (row < 0 || row > lastRow) {
-        throw IndexOutOfRange("digitTable row", row, lastRow);
-    }
-    return static_cast<std::size_t>(row);
+void DigitTable::throwRowOutOfRange(int row) {
+    throw IndexOutOfRange("digitTable row", row, lastRow);
 }
 
 }  // namespace velmora

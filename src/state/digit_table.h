@@ -22,8 +22,22 @@ public:
     }
 
 private:
-    static std::size_t positionIndex(int position);
-    static std::size_t rowIndex(int row);
+    // The checks stay inline because the arithmetic touches the table for every digit; only the
+    // rare failure leaves the line.
+    static std::size_t positionIndex(int position) {
+        if (position < 0 || position > lastPosition) [[unlikely]] {
+            throwPositionOutOfRange(position);
+        }
+        return static_cast<std::size_t>(position);
+    }
+    static std::size_t rowIndex(int row) {
+        if (row < 0 || row > lastRow) [[unlikely]] {
+            throwRowOutOfRange(row);
+        }
+        return static_cast<std::size_t>(row);
+    }
+    [[noreturn]] static void throwPositionOutOfRange(int position);
+    [[noreturn]] static void throwRowOutOfRange(int row);
 
     std::array<std::array<std::int16_t, lastPosition + 1>, lastRow + 1> cells_{};
 };
