@@ -1,0 +1,130 @@
+// The window on the offscreen platform against bare Qt widgets: how long the form takes from
+// construction to its first painted frame, and how long a click on "Изчисли" takes to put the
+// whole report into the report box, each beside the cheapest Qt equivalent.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <memory>
+
+#include "state/boxes.h"
+#include "window/box_text.h"
+#include "window/velmora.h"
+
+namespace {
+
+// Sees the first paint event of the window it watches.
+class PaintProbe : public QObject {
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted = true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// A window paints all its children in the pass that paints the window itself, so the frame is
+// complete when the pass that delivered the first paint event returns.
+void showUntilPainted(QWidget& window) {
+    PaintProbe probe;
+    window.installEventFilter(&probe);
+    window.show();
+    while (!probe.painted) {
+        QCoreApplication::processEvents();
+    }
+    window.removeEventFilter(&probe);
+}
+
+QFont formFont() {
+    return QFont(QStringLiteral("Times New Roman"), 12);
+}
+
+template <typename MakeWindow>
+void firstFrame(benchmark::State& state, MakeWindow makeWindow) {
+    for (auto _ : state) {
+        std::unique_ptr<QWidget> window = makeWindow();
+        showUntilPainted(*window);
+        state.PauseTiming();
+        window.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+void BM_VelmoraFirstFrame(benchmark::State& state) {
+    firstFrame(state, [] { return std::make_unique<velmora::Velmora>(); });
+}
+BENCHMARK(BM_VelmoraFirstFrame)->Unit(benchmark::kMicrosecond);
+
+void BM_ReferenceFirstFrame(benchmark::State& state) {
+    firstFrame(state, [] {
+        auto window = std::make_unique<QWidget>();
+        window->setFixedSize(625, 431);
+        window->setFont(formFont());
+        auto* label = new QLabel(QStringLiteral("Информатика - сумата словом"), window.get());
+        label->setGeometry(136, 8, 321, 25);
+        return window;
+    });
+}
+BENCHMARK(BM_ReferenceFirstFrame)->Unit(benchmark::kMicrosecond);
+
+// Paints what the last step changed, outside the measured time, so every step starts alike.
+void settle(benchmark::State& state) {
+    state.PauseTiming();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+}
+
+void BM_VelmoraClickToReport(benchmark::State& state) {
+    velmora::Velmora form;
+    showUntilPainted(form);
+    for (auto _ : state) {
+        form.buton(velmora::computeButton)->click();
+        settle(state);
+    }
+}
+BENCHMARK(BM_VelmoraClickToReport)->Unit(benchmark::kMicrosecond);
+
+QString defaultReport() {
+    velmora::Velmora form;
+    form.buton(velmora::computeButton)->click();
+    return velmora::toWidgetText(form.boxes().text(velmora::reportBox));
+}
+
+void BM_ReferenceSetPlainText(benchmark::State& state) {
+    const QString report = defaultReport();
+    QWidget window;
+    window.setFixedSize(625, 431);
+    window.setFont(formFont());
+    auto* box = new QPlainTextEdit(&window);
+    box->setGeometry(8, 272, 425, 145);
+    showUntilPainted(window);
+    for (auto _ : state) {
+        box->setPlainText(report);
+        settle(state);
+    }
+}
+BENCHMARK(BM_ReferenceSetPlainText)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
