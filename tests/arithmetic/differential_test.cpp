@@ -50,6 +50,24 @@ struct Coverage {
         cancelled += (operation == 2 || operation == 3) && result.size() + 9 < digits ? 1 : 0;
         withJunk += junk ? 1 : 0;
     }
+
+    void print() const {
+        std::cout << "operations 0, 1, 2, 3, 99: " << operations[0] << ", " << operations[1] << ", "
+                  << operations[2] << ", " << operations[3] << ", " << operations[4]
+                  << "; carried out " << carriedOut << ", nearly cancelled " << cancelled
+                  << ", with junk " << withJunk << "\n";
+    }
+
+    // A generator that drifted away from the hard cases would pass without testing them.
+    void expectTheHardCases(std::uint64_t pairs) const {
+        const std::uint64_t share = pairs / 100;
+        for (const std::uint64_t count : operations) {
+            EXPECT_GE(count, share) << "an operation code is rarely reached";
+        }
+        EXPECT_GE(carriedOut, share) << "carries out of the top digit are rare";
+        EXPECT_GE(cancelled, share) << "nearly cancelling differences are rare";
+        EXPECT_GE(withJunk, share) << "operands with junk characters are rare";
+    }
 };
 
 bool hasJunk(const std::string& text) {
@@ -96,20 +114,8 @@ TEST(ArithmeticAgainstGmp, SeededPairsMatchTheOracle) {
         previous = {first, second};
     }
 
-    std::cout << "operations 0, 1, 2, 3, 99: " << coverage.operations[0] << ", "
-              << coverage.operations[1] << ", " << coverage.operations[2] << ", "
-              << coverage.operations[3] << ", " << coverage.operations[4] << "; carried out "
-              << coverage.carriedOut << ", nearly cancelled " << coverage.cancelled
-              << ", with junk " << coverage.withJunk << "\n";
-
-    // A generator that drifted away from the hard cases would pass without testing them.
-    const std::uint64_t share = pairs / 100;
-    for (const std::uint64_t count : coverage.operations) {
-        EXPECT_GE(count, share) << "an operation code is rarely reached";
-    }
-    EXPECT_GE(coverage.carriedOut, share) << "carries out of the top digit are rare";
-    EXPECT_GE(coverage.cancelled, share) << "nearly cancelling differences are rare";
-    EXPECT_GE(coverage.withJunk, share) << "operands with junk characters are rare";
+    coverage.print();
+    coverage.expectTheHardCases(pairs);
 }
 
 }  // namespace
