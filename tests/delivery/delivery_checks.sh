@@ -125,6 +125,19 @@ still_running_after() {
     equals "${status}" 124
 }
 
+# The caption of the window that PROGRAM shows on a virtual X server within ten seconds.
+window_caption() {
+    # shellcheck disable=SC2016 # expanded by the inner shell
+    QT_QPA_PLATFORM=xcb xvfb-run -a bash -c '"$1" & pid=$!
+        window="$(timeout 10 xdotool search --sync --onlyvisible --pid "${pid}" | head -n 1)"
+        [ -n "${window}" ] && xdotool getwindowname "${window}"
+        kill "${pid}"' _ "$1" 2>/dev/null
+}
+
+shows_its_window() {
+    contains "$(window_caption "$1")" "https://velmora.example Извеждане на сума от естествени числа"
+}
+
 no_missing_library() {
     local libraries
     libraries="$(ldd "$1")" || return 1
@@ -147,10 +160,14 @@ check_package() {
     check "Depends names the Qt widgets library the program links" contains "${depends}" libqt6widgets6
     check "Depends names the C library" contains "${depends}" libc6
     description="$(dpkg-deb -f "${deb}" Description)"
-    check "description is in English, quotes intact" contains "${description}" "presses “Изчисли”."
+    check "description is in English, quotes intact" contains "${description}" 'presses “Изчисли”.'
     check "description is in Bulgarian" contains "${description}" "учебна програма"
     check "no library of the program is missing" no_missing_library "${root}/usr/bin/velmora"
     check "unpacked program keeps its window open" still_running_after 3 "${root}/usr/bin/velmora"
+    if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
+        check "unpacked program shows its window on an X server" shows_its_window \
+            "${root}/usr/bin/velmora"
+    fi
 }
 
 case "${mode}" in
