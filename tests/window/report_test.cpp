@@ -1,0 +1,181 @@
+// The form as the core fills it: the report and result boxes give back exactly what the core
+// wrote on in-memory boxes, copying the report gives the same text, and a command stopped by an
+// error keeps what it had written and says why in a message box.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QTimer>
+#include <memory>
+#include <optional>
+
+#include "form_driver.h"
+#include "support/calculator.h"
+#include "window/failure_message.h"
+
+namespace velmora::testing {
+
+namespace {
+
+QString shownReport(const std::string& coreText) {
+    return fromUtf8(coreText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+// Closes the first message box that a command opens and keeps what it said.
+class MessageWatcher : public QObject {
+public:
+    explicit MessageWatcher(QObject* parent) : QObject(parent) {
+        connect(&timer_, &QTimer::timeout, this, [this] { closeModal(); });
+        timer_.start(10);
+    }
+
+    std::optional<QString> title;
+    std::optional<QString> text;
+
+private:
+    void closeModal() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        title = box->windowTitle();
+        text = box->text();
+        timer_.stop();
+        box->done(QMessageBox::Ok);
+    }
+
+    QTimer timer_;
+};
+
+}  // namespace
+
+class ReportTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { form_ = std::make_unique<Velmora>(); }
+    void cleanup() { form_.reset(); }
+
+    void reportMatchesCore_data();
+    void reportMatchesCore();
+    void editedOperandIsReadAgain();
+    void copiedReportEqualsCoreText();
+    void failureKeepsWhatWasWritten_data();
+    void failureKeepsWhatWasWritten();
+
+private:
+    void enterOperands(const QString& first, const QString& second);
+
+    std::unique_ptr<Velmora> form_;
+};
+
+void ReportTest::enterOperands(const QString& first, const QString& second) {
+    lineBox(*form_, "Pole3")->clear();
+    lineBox(*form_, "Pole4")->clear();
+    type(lineBox(*form_, "Pole3"), first);
+    type(lineBox(*form_, "Pole4"), second);
+}
+
+void ReportTest::reportMatchesCore_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("the operands shown at start") << "43252003274489856000"
+                                                 << "";
+    QTest::newRow("opposite signs, second larger") << "-5"
+                                                   << "7";
+    QTest::newRow("equal magnitudes give zero") << "12"
+                                                << "-12";
+    QTest::newRow("report ending without a line break") << "1"
+                                                        << "";
+    QTest::newRow("carry through sixty digits") << QString(60, QLatin1Char('9')) << "1";
+    QTest::newRow("both negative") << "-999"
+                                   << "-1";
+    QTest::newRow("other characters passed over") << "1а2 3"
+                                                  << "x-4";
+}
+
+void ReportTest::reportMatchesCore() {
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    Calculator core;
+    const std::string expected = core.compute(first.toStdString(), second.toStdString());
+
+    // Twice: the second compute must replace the report of the first, in the widget as well.
+    for (int round = 0; round < 2; ++round) {
+        enterOperands(first, second);
+        compute(*form_);
+        QCOMPARE(form_->boxes().text(reportBox), expected);
+        QCOMPARE(textBox(*form_, "Pole1")->toPlainText(), shownReport(expected));
+        QCOMPARE(form_->boxes().text(resultBox), core.result());
+        QCOMPARE(lineBox(*form_, "Pole2")->text(), fromUtf8(core.result()));
+    }
+}
+
+void ReportTest::editedOperandIsReadAgain() {
+    compute(*form_);
+    type(lineBox(*form_, "Pole4"), QStringLiteral("-1"));
+    compute(*form_);
+    QCOMPARE(lineBox(*form_, "Pole2")->text(), QStringLiteral("+43252003274489855999"));
+}
+
+void ReportTest::copiedReportEqualsCoreText() {
+    compute(*form_);
+    QPlainTextEdit* report = textBox(*form_, "Pole1");
+    report->selectAll();
+    report->copy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), fromUtf8(form_->boxes().text(reportBox)));
+
+    QTextCursor cursor(report->document());
+    cursor.movePosition(QTextCursor::Down, QTextCursor::KeepAnchor, 2);
+    report->setTextCursor(cursor);
+    report->copy();
+    QCOMPARE(
+        QGuiApplication::clipboard()->text(),
+        QStringLiteral("Число 1: +43252003274489856000\r\nЧисло 2: +00000000000000000000\r\n"));
+}
+
+void ReportTest::failureKeepsWhatWasWritten_data() {
+    QTest::addColumn<QString>("first");
+    QTest::newRow("more digits than the digit table holds") << QString(200, QLatin1Char('7'));
+    QTest::newRow("a result past the last scale name") << QString(90, QLatin1Char('7'));
+}
+
+void ReportTest::failureKeepsWhatWasWritten() {
+    QFETCH(QString, first);
+    // The core goes the same way as the form: the operands shown at start, then the long one.
+    Calculator core;
+    core.compute("43252003274489856000", "");
+    std::string expectedMessage;
+    try {
+        core.compute(first.toStdString(), "");
+    } catch (const std::exception& error) {
+        expectedMessage = failureMessage(error);
+    }
+    QVERIFY2(!expectedMessage.empty(), "the core must stop on this operand");
+
+    compute(*form_);
+    // Typing stops at 65 characters; the program can still write a longer operand.
+    form_->boxes().setText(firstOperandBox, first.toStdString());
+    auto* watcher = new MessageWatcher(form_.get());
+    compute(*form_);
+
+    QVERIFY2(watcher->text.has_value(), "a message box must tell the user");
+    QCOMPARE(*watcher->title, QStringLiteral("Velmora — грешка"));
+    QCOMPARE(*watcher->text, fromUtf8(expectedMessage));
+    QCOMPARE(form_->boxes().text(reportBox), core.boxes.text(reportBox));
+    QCOMPARE(textBox(*form_, "Pole1")->toPlainText(), shownReport(core.boxes.text(reportBox)));
+    QCOMPARE(lineBox(*form_, "Pole2")->text(), fromUtf8(core.result()));
+    QCOMPARE(lineBox(*form_, "Pole3")->text(), first);
+
+    clear(*form_);
+    type(lineBox(*form_, "Pole3"), QStringLiteral("5"));
+    auto* quiet = new MessageWatcher(form_.get());
+    compute(*form_);
+    QVERIFY(!quiet->text.has_value());
+    QCOMPARE(lineBox(*form_, "Pole2")->text(), QStringLiteral("+5"));
+}
+
+}  // namespace velmora::testing
+
+QTEST_MAIN(velmora::testing::ReportTest)
+#include "report_test.moc"
