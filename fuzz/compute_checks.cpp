@@ -21,7 +21,11 @@ constexpr std::size_t longestComputedOperand = 118;
 // "вигинтилиона" is the last scale word: 22 groups of three digits.
 constexpr std::size_t longestSpelledResult = 66;
 
-const std::string crlf = "\r\n";
+constexpr std::string_view crlf = "\r\n";
+
+std::string line(std::string_view text) {
+    return std::string(text) + std::string(crlf);
+}
 
 struct Case {
     std::string_view first;
@@ -63,9 +67,10 @@ void require(bool holds, const char* what, const Case& inputs, std::string_view 
 // its digit count and the heading.
 std::string expectedHeading(const Case& inputs) {
     const std::string digits = testing::expectedResultText(inputs.first, inputs.second).substr(1);
-    return testing::expectedArithmeticReport(inputs.first, inputs.second) + digits + crlf +
-           "Абсолютната стойност на сумата е с " + std::to_string(digits.size()) + " броя цифри " +
-           crlf + "Сумата словом:" + crlf;
+    return testing::expectedArithmeticReport(inputs.first, inputs.second) + line(digits) +
+           line("Абсолютната стойност на сумата е с " + std::to_string(digits.size()) +
+                " броя цифри ") +
+           line("Сумата словом:");
 }
 
 // The lines of the words (one per non-zero group, line breaks, blanks) pass the layout check,
@@ -114,10 +119,11 @@ void checkDigitTableStop(const testing::Calculator& calculator, const Case& inpu
     const std::string report = calculator.boxes.text(reportBox);
     require(calculator.result() == resultBefore, "the result box keeps the previous result", inputs,
             report);
-    const auto lines = testing::expectedArithmeticLines(inputs.first, inputs.second);
+    const auto arithmeticLines = testing::expectedArithmeticLines(inputs.first, inputs.second);
     const std::size_t longest = std::max(digitCount(inputs.first), digitCount(inputs.second));
-    const std::string expected =
-        longest > longestComputedOperand + 1 ? "" : lines[0] + crlf + lines[1] + crlf;
+    const std::string expected = longest > longestComputedOperand + 1
+                                     ? ""
+                                     : line(arithmeticLines[0]) + line(arithmeticLines[1]);
     require(report == expected, "the report keeps only the lines written before the stop", inputs,
             report);
 }
