@@ -3,6 +3,8 @@
 // 65 characters). The compute stops, a Bulgarian message box says why, the boxes keep what had
 // been written until then, and the next compute on ordinary operands gives the right report.
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 #include <algorithm>
 
@@ -16,6 +18,7 @@ class ErrorPathTest : public QObject {
 private slots:
     void stopsTellsAndRecovers_data();
     void stopsTellsAndRecovers();
+    void clearAfterAStopRestoresTheLimit();
 };
 
 namespace {
@@ -100,6 +103,27 @@ void ErrorPathTest::stopsTellsAndRecovers() {
     Calculator fresh;
     computeOrdinaryPair(window, fresh);
     QCOMPARE(closer.closed(), 0);
+}
+
+// The program may write past the 65 characters that bind the user; once "Изчисти" has emptied
+// the boxes after such a text, a paste is cut at 65 again.
+void ErrorPathTest::clearAfterAStopRestoresTheLimit() {
+    WindowUnderTest window;
+    putLongText(window.lineBox(firstOperandBox), QString(200, u'7'));
+    putLongText(window.lineBox(secondOperandBox), QString(130, u'3'));
+    {
+        MessageBoxCloser closer;
+        QTest::mouseClick(window.button(computeButton), Qt::LeftButton);
+        QCOMPARE(closer.closed(), 1);
+    }
+    QTest::mouseClick(window.button(clearButton), Qt::LeftButton);
+    for (const int box : {firstOperandBox, secondOperandBox}) {
+        QLineEdit* operand = window.lineBox(box);
+        QCOMPARE(operand->text(), QString());
+        QGuiApplication::clipboard()->setText(QString(10000, u'9'));
+        operand->paste();
+        QCOMPARE(operand->text(), QString(65, u'9'));
+    }
 }
 
 }  // namespace velmora::testing
