@@ -13,11 +13,15 @@ namespace {
 // Room for the longest line of a group, three numerals and a long scale word in Cyrillic.
 constexpr std::size_t bytesPerGroupLine = 112;
 
+// The digit-count line with a count of up to three digits.
+constexpr std::size_t countLineBytes = 96;
+
 }  // namespace
 
 void NumberWords::ReportInWords() {
     const std::string resultText = boxes_.text(resultBox);
     std::string digitString;
+    digitString.reserve(resultText.size());
     for (const char c : resultText) {
         if (isDigitCharacter(c)) {
             digitString.push_back(c);
@@ -25,14 +29,19 @@ void NumberWords::ReportInWords() {
     }
     state_.digitCount = static_cast<int>(digitString.size());
 
-    const std::string newLine(lineBreak);
-    appendToReport(boxes_, digitString + newLine);
-    appendToReport(boxes_, "Абсолютната стойност на сумата е с " +
-                               std::to_string(state_.digitCount) + " броя цифри " + newLine);
-    appendToReport(boxes_, "Сумата словом:" + newLine);
+    // One buffer for the two lines that are built.
+    std::string line;
+    line.reserve(digitString.size() + countLineBytes);
+    appendToReport(boxes_, line.assign(digitString).append(lineBreak));
+    line.assign("Абсолютната стойност на сумата е с ")
+        .append(std::to_string(state_.digitCount))
+        .append(" броя цифри ")
+        .append(lineBreak);
+    appendToReport(boxes_, line);
+    appendToReport(boxes_, "Сумата словом:\r\n");
 
     if (resultText.starts_with("+0")) {
-        appendToReport(boxes_, "Нула" + newLine);
+        appendToReport(boxes_, "Нула\r\n");
         return;
     }
     std::string words;
@@ -53,7 +62,7 @@ void NumberWords::spellGroups(const std::string& digitString, std::string& words
     state_.hundredsFlag = 0;
     state_.andFlag = 0;
     while (remaining > 0) {
-        state_.currentGroup = digitString.substr(position, static_cast<std::size_t>(groupLength));
+        state_.currentGroup.assign(digitString, position, static_cast<std::size_t>(groupLength));
         state_.groupIndex = (remaining - firstLength) / 3;
         if (state_.currentGroup.find_first_not_of('0') != std::string::npos) {
             spellGroup(words);

@@ -16,6 +16,10 @@ constexpr int teenBase = 10;
 constexpr int tensBase = 20;
 constexpr int hundredsBase = 30;
 
+[[noreturn]] void refuseScale(int groupIndex) {
+    throw IndexOutOfRange("scaleWords", groupIndex, 21);
+}
+
 void appendWord(std::string& words, const std::string& word) {
     words += ' ';
     words += word;
@@ -115,10 +119,13 @@ void NumberWords::appendScaleEnding(std::string& words) const {
     words += lineBreak;
 }
 
+// The plural scale word of the current group. A scale the program has no name for (beyond
+// "вигинтилиона") is refused rather than spelled without its scale word, which would name
+// another number.
 const std::string& NumberWords::scaleWord() const {
     const std::string& word = state_.scaleWords.at(state_.groupIndex);
-    if (word.empty() && state_.groupIndex > 0) {
-        throw IndexOutOfRange("scaleWords", state_.groupIndex, 21);
+    if (word.empty() && state_.groupIndex > 0) [[unlikely]] {
+        refuseScale(state_.groupIndex);
     }
     return word;
 }
