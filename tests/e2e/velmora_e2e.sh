@@ -29,11 +29,11 @@ type_into() {
 # Copies the report box into FILE through the clipboard; a marker put there first tells a copy
 # that has not arrived yet from one that has.
 copy_report() {
-    local window="$1" file="$2" marker="(nothing copied)" tries
+    local window="$1" file="$2" marker="(nothing copied)"
     printf '%s' "${marker}" | xclip -selection clipboard -i
     xdotool mousemove --window "${window}" "${report_box[@]}" click 1
     xdotool key ctrl+a ctrl+c
-    for tries in $(seq 50); do
+    for _ in $(seq 50); do
         xclip -selection clipboard -o >"${file}" 2>/dev/null || true
         [ "$(cat "${file}")" != "${marker}" ] && return 0
         sleep 0.1
@@ -79,6 +79,7 @@ run_cases() {
     [ -n "${window}" ] || { echo "FAILED: the window of ${program} did not appear"; exit 1; }
     sleep 0.5  # let the window take its first events
 
+    # shellcheck source=tests/e2e/e2e_cases.sh
     source "$(dirname "${BASH_SOURCE[0]}")/e2e_cases.sh"
 
     kill -0 "${velmora_pid}" 2>/dev/null || { echo "FAILED: the program ended"; failed=$((failed + 1)); }
