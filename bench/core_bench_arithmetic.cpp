@@ -14,11 +14,13 @@
 
 namespace {
 
-// Nearly equal magnitudes, so the borrow runs far and the result loses most of its digits.
+// A difference that keeps all 65 digits, so both sides read, subtract and write whole numbers.
 const std::string firstMagnitude =
     "98765432109876543210987654321098765432109876543210987654321098765";
 const std::string secondMagnitude =
-    "98765432109876543210987654321098765432109876543210987654321012345";
+    "12345678901234567890123456789012345678901234567890123456789012345";
+const std::string difference =
+    "86419753208641975320864197532086419753208641975320864197532086420";
 
 void BM_ArithmeticReport(benchmark::State& state) {
     velmora::CalculatorState calculator;
@@ -30,7 +32,7 @@ void BM_ArithmeticReport(benchmark::State& state) {
         benchmark::DoNotOptimize(calculator.operandText.data());
         benchmark::ClobberMemory();
     }
-    if (calculator.operandText != "+86420") {
+    if (calculator.operandText != "+" + difference) {
         state.SkipWithError("the arithmetic gave a wrong result");
     }
 }
@@ -50,7 +52,7 @@ void BM_GmpReference(benchmark::State& state) {
         benchmark::DoNotOptimize(text.data());
         benchmark::ClobberMemory();
     }
-    if (std::string(text.data()) != "86420") {
+    if (std::string(text.data()) != difference) {
         state.SkipWithError("GMP gave a wrong result");
     }
     mpz_clears(first, second, result, nullptr);

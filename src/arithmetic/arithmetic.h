@@ -26,7 +26,7 @@ private:
     void chooseOperation(Operand first, Operand second);
     void rankOppositeSigns(Operand first, Operand second);
     void zeroForEqualMagnitudes();
-    void reloadOperandRows(int length);
+    void reloadOperandRows();
     void combineDigits(int length);
     void buildResultText(int length);
 

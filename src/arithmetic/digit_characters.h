@@ -3,15 +3,24 @@
 // non-ASCII character is 0x80 or above, so testing bytes finds the same digits as testing
 // characters.
 
+#include <cstdint>
+
 namespace velmora {
 
 constexpr bool isDigitCharacter(char c) {
-    return c >= '0' && c <= '9';
+    return static_cast<unsigned char>(c - '0') <= 9;
 }
 
 // The numeric value of a one-character string: the digit's value, 0 for a sign or anything else.
 constexpr int digitValue(char c) {
     return isDigitCharacter(c) ? c - '0' : 0;
+}
+
+// The same, as the 16-bit value the digit table holds.
+// Written without a branch, so that loops over whole digit strings can be vectorised.
+constexpr std::int16_t digitValue16(char c) {
+    const int value = c - '0';
+    return static_cast<std::int16_t>(isDigitCharacter(c) * value);
 }
 
 }  // namespace velmora

@@ -1,6 +1,9 @@
 // The digit-wise sum and difference: reload the operand rows from the padded digit strings,
 // combine them from the units upward into row 0, and report and publish the signed result.
 
+#include <algorithm>
+#include <span>
+
 #include "arithmetic/arithmetic.h"
 #include "arithmetic/digit_characters.h"
 
@@ -12,23 +15,38 @@ constexpr int resultRow = 0;
 constexpr int firstRow = 1;
 constexpr int secondRow = 2;
 
+// The operand columns 1 to n and the result positions 2 to n + 1, each run checked once: the
+// digit computed from operand position p lands one position further right.
+struct Columns {
+    std::span<const std::int16_t> first;
+    std::span<const std::int16_t> second;
+    std::span<std::int16_t> result;
+
+    Columns(DigitTable& table, int length, int minuendRow, int subtrahendRow)
+        : first(table.positions(minuendRow, 1, length)),
+          second(table.positions(subtrahendRow, 1, length)),
+          result(table.positions(resultRow, 2, length + 1)) {}
+};
+
 // Every value in the operand rows is a digit, so a column sum lies between 0 and 19 and a column
 // difference between -10 and 9: one carry or borrow brings it back to a digit.
 void addRows(DigitTable& table, int length) {
+    const Columns columns(table, length, firstRow, secondRow);
     int carry = 0;
-    for (int i = length + 1; i >= 2; --i) {
-        const int s = table.at(i - 1, firstRow) + table.at(i - 1, secondRow) + carry;
+    for (std::size_t k = columns.result.size(); k-- > 0;) {
+        const int s = columns.first[k] + columns.second[k] + carry;
         carry = s > 9 ? 1 : 0;
-        table.at(i, resultRow) = static_cast<std::int16_t>(s - 10 * carry);
+        columns.result[k] = static_cast<std::int16_t>(s - 10 * carry);
     }
 }
 
 void subtractRows(DigitTable& table, int length, int minuendRow, int subtrahendRow) {
+    const Columns columns(table, length, minuendRow, subtrahendRow);
     int borrow = 0;
-    for (int i = length + 1; i >= 2; --i) {
-        const int s = table.at(i - 1, minuendRow) - table.at(i - 1, subtrahendRow) + borrow;
+    for (std::size_t k = columns.result.size(); k-- > 0;) {
+        const int s = columns.first[k] - columns.second[k] + borrow;
         borrow = s < 0 ? -1 : 0;
-        table.at(i, resultRow) = static_cast<std::int16_t>(s - 10 * borrow);
+        columns.result[k] = static_cast<std::int16_t>(s - 10 * borrow);
     }
 }
 
@@ -36,30 +54,24 @@ void subtractRows(DigitTable& table, int length, int minuendRow, int subtrahendR
 
 void Arithmetic::ComputeSum() {
     const int length = static_cast<int>(state_.digits1.size());
-    reloadOperandRows(length);
+    reloadOperandRows();
     combineDigits(length);
     buildResultText(length);
 
-    // One buffer for the three lines.
-    std::string line;
-    line.reserve(state_.operandText.size() + state_.digits1.size() + lineBreak.size());
-    for (const std::string* piece : {&state_.digits1, &state_.digits2, &state_.operandText}) {
-        line.assign(*piece).append(lineBreak);
-        appendToReport(boxes_, line);
-    }
+    appendToReport(boxes_, {state_.digits1, lineBreak});
+    appendToReport(boxes_, {state_.digits2, lineBreak});
+    appendToReport(boxes_, {state_.operandText, lineBreak});
     boxes_.setText(resultBox, state_.operandText);
 }
 
 // Character i of each digit string goes to position i; the sign character gives 0.
-void Arithmetic::reloadOperandRows(int length) {
-    DigitTable& table = state_.digitTable;
-    const std::string& digits1 = state_.digits1;
-    const std::string& digits2 = state_.digits2;
-    for (int i = 1; i <= length; ++i) {
-        const auto index = static_cast<std::size_t>(i - 1);
-        table.at(i, firstRow) = static_cast<std::int16_t>(digitValue(digits1.at(index)));
-        table.at(i, secondRow) = static_cast<std::int16_t>(digitValue(digits2.at(index)));
-    }
+void Arithmetic::reloadOperandRows() {
+    const auto reload = [this](const std::string& digits, int row) {
+        const auto cells = state_.digitTable.positions(row, 1, static_cast<int>(digits.size()));
+        std::ranges::transform(digits, cells.begin(), digitValue16);
+    };
+    reload(state_.digits1, firstRow);
+    reload(state_.digits2, secondRow);
 }
 
 // Row 0 is one position to the right of the operand rows: the digit computed from operand
@@ -84,19 +96,17 @@ void Arithmetic::combineDigits(int length) {
 
 // The sign, then the digits of row 0 from the first non-zero one; exactly "+0" for zero.
 void Arithmetic::buildResultText(int length) {
-    int first = 2;
-    while (first <= length + 1 && state_.digitTable.at(first, resultRow) == 0) {
-        ++first;
-    }
+    const auto digits = state_.digitTable.positions(resultRow, 2, length + 1);
+    const auto first = std::ranges::find_if(digits, [](std::int16_t d) { return d != 0; });
     std::string& result = state_.operandText;
-    if (first > length + 1) {
+    if (first == digits.end()) {
         result = "+0";
         return;
     }
-    result = state_.resultSign == 0 ? "+" : "-";
-    for (int i = first; i <= length + 1; ++i) {
-        result.push_back(static_cast<char>('0' + state_.digitTable.at(i, resultRow)));
-    }
+    result.resize(1 + static_cast<std::size_t>(digits.end() - first));
+    result.front() = state_.resultSign == 0 ? '+' : '-';
+    std::transform(first, digits.end(), result.begin() + 1,
+                   [](std::int16_t d) { return static_cast<char>('0' + d); });
 }
 
 }  // namespace velmora

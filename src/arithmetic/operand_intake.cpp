@@ -12,10 +12,8 @@ namespace velmora {
 namespace {
 
 constexpr int firstDigitPosition = 2;  // position 1 is the sign column
-constexpr std::size_t operandLabelSize = std::string_view("Число 1: ").size();
-
-std::string signCharacter(int sign) {
-    return sign == 1 ? "-" : "+";
+constexpr char signCharacter(int sign) {
+    return sign == 1 ? '-' : '+';
 }
 
 }  // namespace
@@ -27,18 +25,11 @@ void Arithmetic::PrepareOperands() {
     const int missing = std::abs(first.length - second.length);
     std::string& shorter = first.length < second.length ? state_.digits1 : state_.digits2;
     shorter.insert(0, static_cast<std::size_t>(missing), '0');
-    state_.digits1.insert(0, signCharacter(first.sign));
-    state_.digits2.insert(0, signCharacter(second.sign));
+    state_.digits1.insert(0, 1, signCharacter(first.sign));
+    state_.digits2.insert(0, 1, signCharacter(second.sign));
 
-    // One buffer for both lines: every allocation shows in the time of a compute.
-    std::string line;
-    line.reserve(operandLabelSize + state_.digits1.size() + lineBreak.size());
-    const auto reportOperand = [&](std::string_view label, const std::string& digits) {
-        line.assign(label).append(digits).append(lineBreak);
-        appendToReport(boxes_, line);
-    };
-    reportOperand("Число 1: ", state_.digits1);
-    reportOperand("Число 2: ", state_.digits2);
+    appendToReport(boxes_, {"Число 1: ", state_.digits1, lineBreak});
+    appendToReport(boxes_, {"Число 2: ", state_.digits2, lineBreak});
 
     chooseOperation(first, second);
     ComputeSum();
@@ -51,19 +42,26 @@ Arithmetic::Operand Arithmetic::readOperand(int box, int row, std::string& digit
     const std::string& text = state_.operandText;
     const int sign = !text.empty() && text.front() == '-' ? 1 : 0;
 
-    // The digits are gathered first and stored in the table after: a loop that appends to the
-    // string and writes the table at once has to reload the string at every step.
+    // The digits are gathered first and stored in the table after. Every character is copied and
+    // only a digit advances the end, which spares the scan a branch per character.
     digits.resize(text.size());
-    const auto end = std::copy_if(text.begin(), text.end(), digits.begin(), isDigitCharacter);
-    digits.erase(end, digits.end());
-
-    DigitTable& table = state_.digitTable;
-    int position = firstDigitPosition;
-    for (const char c : digits) {
-        table.at(position, row) = static_cast<std::int16_t>(c - '0');
-        ++position;
+    std::size_t count = 0;
+    for (const char c : text) {
+        digits[count] = c;
+        count += isDigitCharacter(c) ? 1 : 0;
     }
-    return {sign, static_cast<int>(digits.size())};
+    digits.resize(count);
+
+    // The digits that fit are stored; the first one that does not raises the table's error.
+    const int length = static_cast<int>(digits.size());
+    const int fitting = std::min(length, DigitTable::lastPosition - firstDigitPosition + 1);
+    const auto cells =
+        state_.digitTable.positions(row, firstDigitPosition, firstDigitPosition + fitting - 1);
+    std::transform(digits.begin(), digits.begin() + fitting, cells.begin(), digitValue16);
+    if (fitting < length) {
+        state_.digitTable.at(firstDigitPosition + fitting, row) = digitValue16(digits.at(fitting));
+    }
+    return {sign, length};
 }
 
 void Arithmetic::chooseOperation(Operand first, Operand second) {
@@ -103,10 +101,8 @@ void Arithmetic::rankOppositeSigns(Operand first, Operand second) {
 // position it reads for these strings is cleared in all three rows.
 void Arithmetic::zeroForEqualMagnitudes() {
     const int digitCount = static_cast<int>(state_.digits1.size()) - 1;
-    for (int position = 1; position <= digitCount + 2; ++position) {
-        for (int row = 0; row <= DigitTable::lastRow; ++row) {
-            state_.digitTable.at(position, row) = 0;
-        }
+    for (int row = 0; row <= DigitTable::lastRow; ++row) {
+        std::ranges::fill(state_.digitTable.positions(row, 1, digitCount + 2), 0);
     }
 }
 

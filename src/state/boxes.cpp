@@ -10,4 +10,12 @@ void appendToReport(Boxes& boxes, std::string_view piece) {
     boxes.setText(reportBox, std::move(report));
 }
 
+void appendToReport(Boxes& boxes, std::initializer_list<std::string_view> parts) {
+    std::string report = boxes.text(reportBox);
+    for (const std::string_view part : parts) {
+        report += part;
+    }
+    boxes.setText(reportBox, std::move(report));
+}
+
 }  // namespace velmora

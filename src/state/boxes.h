@@ -3,6 +3,7 @@
 // box k and lock or unlock the report box. The window implements this with widgets, the tests and
 // benchmarks with MemoryBoxes. Texts are UTF-8; line breaks in the report are CR LF.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -29,7 +30,9 @@ public:
 };
 
 // Appends a piece to the report box the way every procedure does: read the whole text, join the
-// piece at its end, write the whole text back.
+// piece at its end, write the whole text back. A piece may be given in parts, which are joined in
+// the report's own text instead of a temporary string.
 void appendToReport(Boxes& boxes, std::string_view piece);
+void appendToReport(Boxes& boxes, std::initializer_list<std::string_view> parts);
 
 }  // namespace velmora
