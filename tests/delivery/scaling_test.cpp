@@ -21,14 +21,14 @@ QRect pixelPlace(const velmora::Twips& twips) {
             twips.width / velmora::twipsPerPixel, twips.height / velmora::twipsPerPixel};
 }
 
-QString controlName(const velmora::ControlSpec& spec) {
-    switch (spec.array) {
+QString controlName(velmora::ControlArray array, int index) {
+    switch (array) {
         case velmora::ControlArray::pole:
-            return QStringLiteral("Pole%1").arg(spec.index);
+            return QStringLiteral("Pole%1").arg(index);
         case velmora::ControlArray::buton:
-            return QStringLiteral("Buton%1").arg(spec.index);
+            return QStringLiteral("Buton%1").arg(index);
         case velmora::ControlArray::etiket:
-            return QStringLiteral("Etiket%1").arg(spec.index);
+            return QStringLiteral("Etiket%1").arg(index);
     }
     return {};
 }
@@ -120,9 +120,9 @@ void ScalingTest::clientAreaDoubles() {
 void ScalingTest::controlKeepsItsPlace_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("place");
-    for (const velmora::ControlSpec& spec : velmora::controlTable()) {
-        const QString name = controlName(spec);
-        QTest::newRow(qPrintable(name)) << name << pixelPlace(spec.place);
+    for (const auto& row : velmora::controlTable()) {
+        const QString name = controlName(row.array, row.index);
+        QTest::newRow(qPrintable(name)) << name << pixelPlace(row.place);
     }
 }
 
@@ -140,9 +140,9 @@ void ScalingTest::controlKeepsItsPlace() {
 
 void ScalingTest::captionFits_data() {
     QTest::addColumn<QString>("name");
-    for (const velmora::ControlSpec& spec : velmora::controlTable()) {
-        if (spec.array != velmora::ControlArray::pole) {
-            const QString name = controlName(spec);
+    for (const auto& row : velmora::controlTable()) {
+        if (row.array != velmora::ControlArray::pole) {
+            const QString name = controlName(row.array, row.index);
             QTest::newRow(qPrintable(name)) << name;
         }
     }
