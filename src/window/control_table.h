@@ -29,7 +29,7 @@ struct Rgb {
     int blue;
 };
 
-struct ControlSpec {
+struct ControlDescriptor {
     ControlArray array;
     int index;
     std::string_view role;  // spoken by screen readers as the control's description
@@ -54,6 +54,6 @@ inline constexpr std::string_view publisherAddress = "https://velmora.example";
 inline constexpr std::string_view captionText =
     "Извеждане на сума от естествени числа словом - чрез текст";
 
-std::span<const ControlSpec> controlTable();
+std::span<const ControlDescriptor> controlTable();
 
 }  // namespace velmora

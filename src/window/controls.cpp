@@ -19,47 +19,47 @@ QRect toPixels(Twips twips) {
             twips.height / twipsPerPixel};
 }
 
-QWidget* makeBox(const ControlSpec& spec, QWidget* form) {
-    if (spec.multiLine) {
+QWidget* makeBox(const ControlDescriptor& row, QWidget* form) {
+    if (row.multiLine) {
         auto* box = new MultiLineBox(form);
-        box->setPlainText(toWidgetText(spec.text));
-        box->setLocked(spec.readOnly);
+        box->setPlainText(toWidgetText(row.text));
+        box->setLocked(row.readOnly);
         return box;
     }
-    auto* box = new QLineEdit(fromUtf8(spec.text), form);
-    box->setMaxLength(spec.maxLength);
-    box->setReadOnly(spec.readOnly);
+    auto* box = new QLineEdit(fromUtf8(row.text), form);
+    box->setMaxLength(row.maxLength);
+    box->setReadOnly(row.readOnly);
     return box;
 }
 
-QPushButton* makeButton(const ControlSpec& spec, QWidget* form) {
-    return new QPushButton(fromUtf8(spec.text), form);
+QPushButton* makeButton(const ControlDescriptor& row, QWidget* form) {
+    return new QPushButton(fromUtf8(row.text), form);
 }
 
-QLabel* makeLabel(const ControlSpec& spec, QWidget* form) {
-    auto* label = new QLabel(fromUtf8(spec.text), form);
+QLabel* makeLabel(const ControlDescriptor& row, QWidget* form) {
+    auto* label = new QLabel(fromUtf8(row.text), form);
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(spec.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    label->setAlignment(row.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
 
-QWidget* makeControl(const ControlSpec& spec, QWidget* form, ControlArrays& arrays) {
-    const auto index = static_cast<std::size_t>(spec.index);
-    switch (spec.array) {
+QWidget* makeControl(const ControlDescriptor& row, QWidget* form, ControlArrays& arrays) {
+    const auto index = static_cast<std::size_t>(row.index);
+    switch (row.array) {
         case ControlArray::pole:
-            return arrays.pole.at(index) = makeBox(spec, form);
+            return arrays.pole.at(index) = makeBox(row, form);
         case ControlArray::buton:
-            return arrays.buton.at(index) = makeButton(spec, form);
+            return arrays.buton.at(index) = makeButton(row, form);
         case ControlArray::etiket:
-            return arrays.etiket.at(index) = makeLabel(spec, form);
+            return arrays.etiket.at(index) = makeLabel(row, form);
     }
     return nullptr;
 }
 
-QString objectName(const ControlSpec& spec) {
+QString objectName(const ControlDescriptor& row) {
     static constexpr std::array<const char*, 3> names{"Pole", "Buton", "Etiket"};
-    return QString::fromLatin1(names.at(static_cast<std::size_t>(spec.array))) +
-           QString::number(spec.index);
+    return QString::fromLatin1(names.at(static_cast<std::size_t>(row.array))) +
+           QString::number(row.index);
 }
 
 void applyStyle(QWidget* control, QStyle* style) {
@@ -70,15 +70,15 @@ void applyStyle(QWidget* control, QStyle* style) {
     }
 }
 
-void applyCommon(const ControlSpec& spec, QWidget* control) {
-    control->setObjectName(objectName(spec));
-    control->setGeometry(toPixels(spec.place));
-    control->setToolTip(fromUtf8(spec.toolTip));
-    control->setAccessibleName(fromUtf8(spec.accessibleName));
-    control->setAccessibleDescription(fromUtf8(spec.role));
-    if (spec.hasBackground) {
+void applyCommon(const ControlDescriptor& row, QWidget* control) {
+    control->setObjectName(objectName(row));
+    control->setGeometry(toPixels(row.place));
+    control->setToolTip(fromUtf8(row.toolTip));
+    control->setAccessibleName(fromUtf8(row.accessibleName));
+    control->setAccessibleDescription(fromUtf8(row.role));
+    if (row.hasBackground) {
         QPalette palette = control->palette();
-        palette.setColor(control->backgroundRole(), toColour(spec.background));
+        palette.setColor(control->backgroundRole(), toColour(row.background));
         control->setPalette(palette);
         control->setAutoFillBackground(true);
     }
@@ -108,11 +108,11 @@ QColor toColour(Rgb rgb) {
 ControlArrays buildControls(QWidget* form, QStyle* style) {
     ControlArrays arrays;
     std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ControlSpec& spec : controlTable()) {
-        QWidget* control = makeControl(spec, form, arrays);
+    for (const ControlDescriptor& row : controlTable()) {
+        QWidget* control = makeControl(row, form, arrays);
         applyStyle(control, style);
-        applyCommon(spec, control);
-        tabOrder.emplace_back(spec.tabIndex, control);
+        applyCommon(row, control);
+        tabOrder.emplace_back(row.tabIndex, control);
     }
     chainTabOrder(std::move(tabOrder));
     return arrays;
