@@ -13,9 +13,6 @@ namespace {
 // Room for the longest line of a group, three numerals and a long scale word in Cyrillic.
 constexpr std::size_t bytesPerGroupLine = 112;
 
-// The digit-count line with a count of up to three digits.
-constexpr std::size_t countLineBytes = 96;
-
 }  // namespace
 
 void NumberWords::ReportInWords() {
@@ -29,15 +26,10 @@ void NumberWords::ReportInWords() {
     }
     state_.digitCount = static_cast<int>(digitString.size());
 
-    // One buffer for the two lines that are built.
-    std::string line;
-    line.reserve(digitString.size() + countLineBytes);
-    appendToReport(boxes_, line.assign(digitString).append(lineBreak));
-    line.assign("Абсолютната стойност на сумата е с ")
-        .append(std::to_string(state_.digitCount))
-        .append(" броя цифри ")
-        .append(lineBreak);
-    appendToReport(boxes_, line);
+    const std::string count = std::to_string(state_.digitCount);
+    appendToReport(boxes_, {digitString, lineBreak});
+    appendToReport(boxes_,
+                   {"Абсолютната стойност на сумата е с ", count, " броя цифри ", lineBreak});
     appendToReport(boxes_, "Сумата словом:\r\n");
 
     if (resultText.starts_with("+0")) {
