@@ -32,9 +32,13 @@ bool isDigits(std::string_view text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-bool isSignedDigits(std::string_view text) {
-    return text.size() > 1 && (text.front() == '+' || text.front() == '-') &&
-           isDigits(text.substr(1));
+// A sign and digits; an operand typed without digits is its sign alone.
+bool isSignedDigits(std::string_view text, bool signAlone = false) {
+    if (text.empty() || (text.front() != '+' && text.front() != '-')) {
+        return false;
+    }
+    const std::string_view digits = text.substr(1);
+    return digits.empty() ? signAlone : isDigits(digits);
 }
 
 bool withoutZerosAtTheLeft(std::string_view digits) {
@@ -135,7 +139,8 @@ std::optional<std::string> reportLayoutFault(std::string_view report) {
     }
     const std::string_view digits1 = first.substr(std::string_view("Число 1: ").size());
     const std::string_view digits2 = second.substr(std::string_view("Число 2: ").size());
-    if (!isSignedDigits(digits1) || digits1.size() != digits2.size() || !isSignedDigits(digits2)) {
+    if (!isSignedDigits(digits1, true) || digits1.size() != digits2.size() ||
+        !isSignedDigits(digits2, true)) {
         return "operands " + quoted(digits1) + ", " + quoted(digits2);
     }
     if (lines.lines[2] != digits1 || lines.lines[3] != digits2) {

@@ -117,6 +117,11 @@ TEST(ReportLayout, ChecksTheOperandAndResultLines) {
          "Число 1: +2\r\nЧисло 2: +4\r\n+2\r\n+4\r\n+6\r\n" + words, false},
         {"result with a zero at the left",
          "Число 1: +2\r\nЧисло 2: +3\r\n+2\r\n+3\r\n+05\r\n" + words, false},
+        {"two boxes without digits",
+         "Число 1: +\r\nЧисло 2: +\r\n+\r\n+\r\n+0\r\n0\r\n" + countLine(1) +
+             "Сумата словом:\r\nНула\r\n",
+         true},
+        {"a result without digits", "Число 1: +\r\nЧисло 2: +\r\n+\r\n+\r\n+\r\n" + words, false},
         {"too short", "Число 1: +2\r\n", false},
     };
     for (const Layout& report : reports) {
