@@ -19,6 +19,20 @@ QRect toPixels(Twips twips) {
             twips.height / twipsPerPixel};
 }
 
+// A paste cut at the character limit can split a character outside the basic plane, which Qt
+// counts as two; the half left behind is dropped rather than shown as a broken character.
+void dropSplitCharacter(QLineEdit* box) {
+    const QString text = box->text();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && (i + 1 == text.size() || !text[i + 1].isLowSurrogate())) {
+            const int cursor = box->cursorPosition();
+            box->setText(QString(text).remove(i, 1));
+            box->setCursorPosition(cursor > i ? cursor - 1 : cursor);
+            return;
+        }
+    }
+}
+
 QWidget* makeBox(const ControlDescriptor& row, QWidget* form) {
     if (row.multiLine) {
         auto* box = new MultiLineBox(form);
@@ -29,6 +43,7 @@ QWidget* makeBox(const ControlDescriptor& row, QWidget* form) {
     auto* box = new QLineEdit(fromUtf8(row.text), form);
     box->setMaxLength(row.maxLength);
     box->setReadOnly(row.readOnly);
+    QObject::connect(box, &QLineEdit::textEdited, box, [box] { dropSplitCharacter(box); });
     return box;
 }
 
