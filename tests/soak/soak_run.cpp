@@ -64,8 +64,27 @@ SoakFigures SoakRun::figures() const {
     return now;
 }
 
-// Replaces the text (select all, delete, type) or types more at its end; keys past the limit
-// are lost, as they are for the user.
+namespace {
+
+// What the box holds after typing at its end: keys past the limit are lost, as they are for the
+// user, and so is a character outside the BMP that no longer fits whole.
+QString typedAtEnd(QString text, const QString& typed) {
+    for (qsizetype i = 0; i < typed.size();) {
+        const bool pair =
+            typed[i].isHighSurrogate() && i + 1 < typed.size() && typed[i + 1].isLowSurrogate();
+        const qsizetype length = pair ? 2 : 1;
+        const bool loneHalf = typed[i].isHighSurrogate() && !pair;
+        if (!loneHalf && text.size() + length <= operandLimit) {
+            text += typed.mid(i, length);
+        }
+        i += length;
+    }
+    return text;
+}
+
+}  // namespace
+
+// Replaces the text (select all, delete, type) or types more at its end.
 void SoakRun::editOperand(int box) {
     QLineEdit* widget = window_.lineBox(box);
     QString& expected = expectedOperand_[operandIndex(box)];
@@ -78,7 +97,7 @@ void SoakRun::editOperand(int box) {
         QTest::keyClick(widget, Qt::Key_End);
     }
     typeText(widget, typed, 1 + static_cast<int>(generator_.bounded(6)));
-    expected = (expected + typed).left(operandLimit);
+    expected = typedAtEnd(expected, typed);
     QCOMPARE(widget->text(), expected);
 }
 
