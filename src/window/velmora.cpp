@@ -31,6 +31,7 @@ void Velmora::setUpForm() {
     setPalette(background);
     QFont font(QStringLiteral("Times New Roman"), 12);
     font.setWeight(QFont::Normal);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     setFont(font);
     setWindowIcon(velmoraIcon());
 }
