@@ -5,9 +5,7 @@
 namespace velmora {
 
 void appendToReport(Boxes& boxes, std::string_view piece) {
-    std::string report = boxes.text(reportBox);
-    report += piece;
-    boxes.setText(reportBox, std::move(report));
+    appendToReport(boxes, {piece});
 }
 
 void appendToReport(Boxes& boxes, std::initializer_list<std::string_view> parts) {
