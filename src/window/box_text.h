@@ -8,6 +8,9 @@
 
 namespace velmora {
 
+// A UTF-8 text of the program as Qt holds it.
+QString fromUtf8(std::string_view text);
+
 // What a widget shows for a text of the calculator: CR LF becomes one line break.
 QString toWidgetText(std::string_view text);
 

@@ -10,10 +10,6 @@ namespace velmora {
 
 namespace {
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QRect toPixels(Twips twips) {
     return {twips.left / twipsPerPixel, twips.top / twipsPerPixel, twips.width / twipsPerPixel,
             twips.height / twipsPerPixel};

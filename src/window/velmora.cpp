@@ -5,6 +5,7 @@
 #include <QStyleFactory>
 
 #include "window/app_icon.h"
+#include "window/box_text.h"
 #include "window/failure_message.h"
 
 namespace velmora {
@@ -20,11 +21,7 @@ Velmora::Velmora(QWidget* parent) : QWidget(parent), commands_(state_, boxes_) {
 // The font goes on the form before the controls exist, so they inherit it without a font change
 // going through each of them.
 void Velmora::setUpForm() {
-    setWindowTitle(
-        QString::fromUtf8(publisherAddress.data(),
-                          static_cast<qsizetype>(publisherAddress.size())) +
-        QLatin1Char(' ') +
-        QString::fromUtf8(captionText.data(), static_cast<qsizetype>(captionText.size())));
+    setWindowTitle(fromUtf8(publisherAddress) + QLatin1Char(' ') + fromUtf8(captionText));
     setFixedSize(clientArea.width / twipsPerPixel, clientArea.height / twipsPerPixel);
     QPalette background = palette();
     background.setColor(QPalette::Window, toColour(formBackground));
