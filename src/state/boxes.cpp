@@ -2,7 +2,13 @@
 
 #include <utility>
 
+#include "state/checked_table.h"
+
 namespace velmora {
+
+void throwNoSuchBox(int box) {
+    throw IndexOutOfRange("Pole", box, boxCount - 1);
+}
 
 void appendToReport(Boxes& boxes, std::string_view piece) {
     appendToReport(boxes, {piece});

@@ -3,6 +3,7 @@
 // box k and lock or unlock the report box. The window implements this with widgets, the tests and
 // benchmarks with MemoryBoxes. Texts are UTF-8; line breaks in the report are CR LF.
 
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -18,6 +19,18 @@ enum Box : int {
 };
 
 inline constexpr int boxCount = 5;
+
+[[noreturn]] void throwNoSuchBox(int box);
+
+// The index of box k into an array of all boxes; a box that does not exist raises
+// IndexOutOfRange, as every implementation of Boxes does.
+inline std::size_t boxIndex(int box) {
+    if (box < 0 || box >= boxCount) [[unlikely]] {
+        throwNoSuchBox(box);
+    }
+    return static_cast<std::size_t>(box);
+}
+
 inline constexpr std::string_view lineBreak = "\r\n";
 
 class Boxes {

@@ -1,7 +1,5 @@
 #include "state/memory_boxes.h"
 
-#include "state/checked_table.h"
-
 namespace velmora {
 
 namespace {
@@ -18,7 +16,7 @@ MemoryBoxes::MemoryBoxes(std::string firstOperand, std::string secondOperand) {
 // The procedures read a box mostly to append a line to it and write it back, so the copy comes
 // with room for that line.
 std::string MemoryBoxes::text(int box) const {
-    const std::string& stored = texts_[checked(box)];
+    const std::string& stored = texts_[boxIndex(box)];
     std::string copy;
     copy.reserve(stored.size() + roomToAppend);
     copy.append(stored);
@@ -26,11 +24,7 @@ std::string MemoryBoxes::text(int box) const {
 }
 
 void MemoryBoxes::setText(int box, std::string text) {
-    texts_[checked(box)] = std::move(text);
-}
-
-void MemoryBoxes::throwNoSuchBox(int box) {
-    throw IndexOutOfRange("Pole", box, boxCount - 1);
+    texts_[boxIndex(box)] = std::move(text);
 }
 
 }  // namespace velmora

@@ -21,14 +21,6 @@ public:
     bool reportLocked() const { return reportLocked_; }
 
 private:
-    static std::size_t checked(int box) {
-        if (box < 0 || box >= boxCount) [[unlikely]] {
-            throwNoSuchBox(box);
-        }
-        return static_cast<std::size_t>(box);
-    }
-    [[noreturn]] static void throwNoSuchBox(int box);
-
     std::array<std::string, boxCount> texts_;
     bool reportLocked_ = true;
 };

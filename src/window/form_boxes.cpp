@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "state/checked_table.h"
 #include "window/box_text.h"
 
 namespace velmora {
@@ -86,18 +85,11 @@ void FormBoxes::userChanged(int box) {
 }
 
 FormBoxes::Slot& FormBoxes::slot(int box) {
-    return slots_[checkedIndex(box)];
+    return slots_[boxIndex(box)];
 }
 
 const FormBoxes::Slot& FormBoxes::slot(int box) const {
-    return slots_[checkedIndex(box)];
-}
-
-std::size_t FormBoxes::checkedIndex(int box) {
-    if (box < 0 || box >= boxCount) {
-        throw IndexOutOfRange("Pole", box, boxCount - 1);
-    }
-    return static_cast<std::size_t>(box);
+    return slots_[boxIndex(box)];
 }
 
 }  // namespace velmora

@@ -44,7 +44,6 @@ private:
 
     Slot& slot(int box);
     const Slot& slot(int box) const;
-    static std::size_t checkedIndex(int box);
     void userChanged(int box);
     void push(Slot& slot);
 
