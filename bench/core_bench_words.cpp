@@ -10,9 +10,9 @@
 #include <cstdint>
 #include <string>
 
+#include "form/commands.h"
 #include "state/calculator_state.h"
 #include "state/memory_boxes.h"
-#include "window/commands.h"
 
 namespace {
 

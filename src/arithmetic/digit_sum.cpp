@@ -68,7 +68,7 @@ void Arithmetic::ComputeSum() {
 void Arithmetic::reloadOperandRows() {
     const auto reload = [this](const std::string& digits, int row) {
         const auto cells = state_.digitTable.positions(row, 1, static_cast<int>(digits.size()));
-        std::ranges::transform(digits, cells.begin(), digitValue16);
+        std::transform(digits.begin(), digits.end(), cells.begin(), digitValue16);
     };
     reload(state_.digits1, firstRow);
     reload(state_.digits2, secondRow);
@@ -97,7 +97,8 @@ void Arithmetic::combineDigits(int length) {
 // The sign, then the digits of row 0 from the first non-zero one; exactly "+0" for zero.
 void Arithmetic::buildResultText(int length) {
     const auto digits = state_.digitTable.positions(resultRow, 2, length + 1);
-    const auto first = std::ranges::find_if(digits, [](std::int16_t d) { return d != 0; });
+    const auto first =
+        std::find_if(digits.begin(), digits.end(), [](std::int16_t d) { return d != 0; });
     std::string& result = state_.operandText;
     if (first == digits.end()) {
         result = "+0";

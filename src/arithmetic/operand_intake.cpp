@@ -102,7 +102,8 @@ void Arithmetic::rankOppositeSigns(Operand first, Operand second) {
 void Arithmetic::zeroForEqualMagnitudes() {
     const int digitCount = static_cast<int>(state_.digits1.size()) - 1;
     for (int row = 0; row <= DigitTable::lastRow; ++row) {
-        std::ranges::fill(state_.digitTable.positions(row, 1, digitCount + 2), 0);
+        const auto cells = state_.digitTable.positions(row, 1, digitCount + 2);
+        std::fill(cells.begin(), cells.end(), 0);
     }
 }
 

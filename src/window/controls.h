@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <array>
 
-#include "window/control_table.h"
+#include "form/control_table.h"
 #include "window/multi_line_box.h"
 
 namespace velmora {

@@ -4,9 +4,9 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include "form/failure_message.h"
 #include "window/app_icon.h"
 #include "window/box_text.h"
-#include "window/failure_message.h"
 
 namespace velmora {
 

@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <exception>
 
+#include "form/commands.h"
 #include "state/calculator_state.h"
-#include "window/commands.h"
 #include "window/controls.h"
 #include "window/form_boxes.h"
 

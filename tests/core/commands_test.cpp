@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "form/commands.h"
+#include "form/failure_message.h"
 #include "state/checked_table.h"
 #include "support/calculator.h"
 #include "support/recording_boxes.h"
-#include "window/commands.h"
-#include "window/failure_message.h"
 
 namespace velmora::testing {
 namespace {

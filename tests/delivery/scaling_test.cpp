@@ -9,7 +9,7 @@
 #include <QTest>
 #include <memory>
 
-#include "window/control_table.h"
+#include "form/control_table.h"
 #include "window/velmora.h"
 
 namespace {

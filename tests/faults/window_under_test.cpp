@@ -4,7 +4,7 @@
 #include <QTest>
 #include <exception>
 
-#include "window/failure_message.h"
+#include "form/failure_message.h"
 
 namespace velmora::testing {
 

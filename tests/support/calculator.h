@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "form/commands.h"
 #include "state/calculator_state.h"
 #include "state/memory_boxes.h"
-#include "window/commands.h"
 
 namespace velmora::testing {
 

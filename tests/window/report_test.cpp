@@ -9,9 +9,9 @@
 #include <memory>
 #include <optional>
 
+#include "form/failure_message.h"
 #include "form_driver.h"
 #include "support/calculator.h"
-#include "window/failure_message.h"
 
 namespace velmora::testing {
 

@@ -1,4 +1,4 @@
-#include "window/task_statement.h"
+#include "form/task_statement.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "window/failure_message.h"
+#include "form/failure_message.h"
 
 #include "state/checked_table.h"
 

@@ -1,4 +1,4 @@
-#include "window/commands.h"
+#include "form/commands.h"
 
 namespace velmora {
 

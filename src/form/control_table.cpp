@@ -1,8 +1,8 @@
-#include "window/control_table.h"
+#include "form/control_table.h"
 
 #include <array>
 
-#include "window/task_statement.h"
+#include "form/task_statement.h"
 
 namespace velmora {
 
