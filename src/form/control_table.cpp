@@ -10,7 +10,8 @@ namespace {
 
 constexpr Rgb labelColour{255, 192, 128};
 constexpr Rgb computeColour{0, 255, 0};
-constexpr Rgb none{0, 0, 0};
+constexpr Rgb boxColour{255, 255, 255};
+constexpr Rgb black{0, 0, 0};
 
 constexpr std::string_view boxTip = "Условие на задачата";
 constexpr std::string_view computeTip = "Изчислява сумата на двете числа и я изписва словом";
@@ -24,29 +25,29 @@ std::span<const ControlDescriptor> controlTable() {
     // clang-format off
     static const std::array<ControlDescriptor, 11> table{{
         // array, index, role, place in twips, tab index, text,
-        //     multi-line, read-only, limit, has background, background, centred, tooltip, name
+        //     multi-line, read-only, limit, background, text colour, centred, tooltip, name
         {etiket, 0, "заглавие", {2040, 120, 4815, 375}, 3, "Информатика - сумата словом",
-            false, false, 0, true, labelColour, true, {}, "Информатика - сумата словом"},
+            false, false, 0, labelColour, black, true, {}, "Информатика - сумата словом"},
         {pole, 0, "условие на задачата", {120, 720, 9135, 1815}, 0, taskStatement(),
-            true, true, 0, false, none, false, boxTip, "Условие на задачата"},
+            true, true, 0, boxColour, black, false, boxTip, "Условие на задачата"},
         {etiket, 2, "надпис на първото число", {120, 2640, 975, 405}, 8, "Число 1",
-            false, false, 0, true, labelColour, true, {}, "Число 1"},
+            false, false, 0, labelColour, black, true, {}, "Число 1"},
         {pole, 3, "първо число", {1200, 2640, 8055, 405}, 7, "43252003274489856000",
-            false, false, 65, false, none, false, boxTip, "Число 1"},
+            false, false, 65, boxColour, black, false, boxTip, "Число 1"},
         {etiket, 3, "надпис на второто число", {120, 3120, 975, 405}, 10, "Число 2",
-            false, false, 0, true, labelColour, true, {}, "Число 2"},
+            false, false, 0, labelColour, black, true, {}, "Число 2"},
         {pole, 4, "второ число", {1200, 3120, 8055, 405}, 9, "",
-            false, false, 65, false, none, false, boxTip, "Число 2"},
+            false, false, 65, boxColour, black, false, boxTip, "Число 2"},
         {etiket, 1, "надпис на сумата", {120, 3600, 975, 405}, 4, "Сума",
-            false, false, 0, true, labelColour, true, {}, "Сума"},
+            false, false, 0, labelColour, black, true, {}, "Сума"},
         {pole, 2, "сума", {1200, 3600, 8055, 405}, 6, "",
-            false, true, 69, false, none, false, boxTip, "Сума"},
+            false, true, 69, boxColour, black, false, boxTip, "Сума"},
         {pole, 1, "числата, сумата и сумата словом", {120, 4080, 6375, 2175}, 5, "",
-            true, true, 0, false, none, false, boxTip, "Отчет"},
+            true, true, 0, boxColour, black, false, boxTip, "Отчет"},
         {buton, 0, "изчислява сумата", {7680, 4440, 1335, 405}, 1, "Изчисли",
-            false, false, 0, true, computeColour, true, computeTip, "Изчисли"},
+            false, false, 0, computeColour, black, true, computeTip, "Изчисли"},
         {buton, 1, "изчиства полетата", {7680, 5040, 1335, 405}, 2, "Изчисти",
-            false, false, 0, true, formBackground, true, clearTip, "Изчисти"},
+            false, false, 0, formBackground, black, true, clearTip, "Изчисти"},
     }};
     // clang-format on
     return table;

@@ -39,8 +39,8 @@ struct ControlDescriptor {
     bool multiLine;  // multi-line boxes also carry a vertical scroll bar
     bool readOnly;   // the user cannot edit it; the program still writes it
     int maxLength;   // characters the user can type or paste; 0 for no limit
-    bool hasBackground;
     Rgb background;
+    Rgb foreground;  // the text colour: every control brings both, whatever the desktop's theme
     bool centred;
     std::string_view toolTip;
     std::string_view accessibleName;

@@ -87,12 +87,11 @@ void applyCommon(const ControlDescriptor& row, QWidget* control) {
     control->setToolTip(fromUtf8(row.toolTip));
     control->setAccessibleName(fromUtf8(row.accessibleName));
     control->setAccessibleDescription(fromUtf8(row.role));
-    if (row.hasBackground) {
-        QPalette palette = control->palette();
-        palette.setColor(control->backgroundRole(), toColour(row.background));
-        control->setPalette(palette);
-        control->setAutoFillBackground(true);
-    }
+    QPalette palette = control->palette();
+    palette.setColor(control->backgroundRole(), toColour(row.background));
+    palette.setColor(control->foregroundRole(), toColour(row.foreground));
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
 }
 
 // Labels take no focus, so they drop out of the chain; the others follow their tab index.
