@@ -48,6 +48,17 @@ visible_line_ends() {
     echo "<end>"
 }
 
+# The cases of the end-to-end test, in the order they run in one window, from the table the web
+# tests share: what to type into each operand box ("<as started>" types nothing) and the report.
+read_cases() {
+    /usr/bin/python3 -c '
+import json, sys
+for case in json.load(open(sys.argv[1], encoding="utf-8")):
+    for field in ("name", "first", "second", "report"):
+        sys.stdout.write(case[field] + "\0")
+' "$1"
+}
+
 passed=0
 failed=0
 
@@ -79,8 +90,13 @@ run_cases() {
     [ -n "${window}" ] || { echo "FAILED: the window of ${program} did not appear"; exit 1; }
     sleep 0.5  # let the window take its first events
 
-    # shellcheck source=tests/e2e/e2e_cases.sh
-    source "$(dirname "${BASH_SOURCE[0]}")/e2e_cases.sh"
+    # The cases, shared with the web tests, arrive as NUL-ended fields: name, first, second, report.
+    local name first second report
+    while IFS= read -r -d '' -u 3 name && IFS= read -r -d '' -u 3 first &&
+        IFS= read -r -d '' -u 3 second && IFS= read -r -d '' -u 3 report; do
+        check "${name}" "${first}" "${second}" "${report}"
+    done 3< <(read_cases "$(dirname "${BASH_SOURCE[0]}")/cases.json")
+    [ $((passed + failed)) -gt 0 ] || { echo "FAILED: no case was read"; failed=1; }
 
     kill -0 "${velmora_pid}" 2>/dev/null || { echo "FAILED: the program ended"; failed=$((failed + 1)); }
     echo "${passed} passed, ${failed} failed"
@@ -93,10 +109,10 @@ if [ "${1:-}" = "--inside-x" ]; then
 fi
 
 program="${1:?usage: velmora_e2e.sh PROGRAM}"
-for tool in xvfb-run xauth Xvfb xdotool xclip; do
+for tool in xvfb-run xauth Xvfb xdotool xclip /usr/bin/python3; do
     if ! command -v "${tool}" >/dev/null; then
         echo "SKIP: ${tool} is not installed; the end-to-end test needs xvfb-run, xauth, Xvfb," \
-            "xdotool and xclip (packages xvfb, xauth, xdotool, xclip)"
+            "xdotool, xclip and python3 (packages xvfb, xauth, xdotool, xclip, python3)"
         exit "${skip}"
     fi
 done

@@ -1,0 +1,68 @@
+// The expected texts of the web tests, from the native build: for pairs of operand texts given on
+// the command line it types each pair into in-memory boxes that start as the window does, presses
+// "Изчисли", and prints the result box and the report box as a JSON array of {"result", "report"}.
+// The pairs apply in order, as in one window; "<as started>" leaves a box as it was.
+//   velmora_report FIRST SECOND [FIRST SECOND]...
+
+#include <cstdio>
+#include <iostream>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "form/control_table.h"
+#include "support/calculator.h"
+
+namespace {
+
+constexpr std::string_view asStarted = "<as started>";
+
+// UTF-8 passes through; quotes, backslashes and control characters are escaped.
+std::string jsonString(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+void typeInto(velmora::testing::Calculator& calculator, int box, std::string_view text) {
+    if (text != asStarted) {
+        calculator.boxes.setText(box, std::string(text));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::span<char*> args(argv + 1, static_cast<std::size_t>(argc - 1));
+    if (args.empty() || args.size() % 2 != 0) {
+        std::cerr << "usage: velmora_report FIRST SECOND [FIRST SECOND]...\n";
+        return 2;
+    }
+    velmora::testing::Calculator calculator;
+    for (const auto& control : velmora::controlTable()) {
+        if (control.array == velmora::ControlArray::pole) {
+            calculator.boxes.setText(control.index, std::string(control.text));
+        }
+    }
+    std::cout << "[";
+    for (std::size_t at = 0; at < args.size(); at += 2) {
+        typeInto(calculator, velmora::firstOperandBox, args[at]);
+        typeInto(calculator, velmora::secondOperandBox, args[at + 1]);
+        calculator.commands.compute();
+        std::cout << (at == 0 ? "" : ",") << "\n  {\"result\": " << jsonString(calculator.result())
+                  << ", \"report\": " << jsonString(calculator.boxes.text(velmora::reportBox))
+                  << "}";
+    }
+    std::cout << "\n]\n";
+}
