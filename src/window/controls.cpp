@@ -1,10 +1,12 @@
 #include "window/controls.h"
 
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 #include <vector>
 
 #include "window/box_text.h"
+#include "window/palette.h"
 
 namespace velmora {
 
@@ -81,16 +83,13 @@ void applyStyle(QWidget* control, QStyle* style) {
     }
 }
 
-void applyCommon(const ControlDescriptor& row, QWidget* control) {
+void applyCommon(const ControlDescriptor& row, QWidget* control, const QPalette& classic) {
     control->setObjectName(objectName(row));
     control->setGeometry(toPixels(row.place));
     control->setToolTip(fromUtf8(row.toolTip));
     control->setAccessibleName(fromUtf8(row.accessibleName));
     control->setAccessibleDescription(fromUtf8(row.role));
-    QPalette palette = control->palette();
-    palette.setColor(control->backgroundRole(), toColour(row.background));
-    palette.setColor(control->foregroundRole(), toColour(row.foreground));
-    control->setPalette(palette);
+    control->setPalette(controlPalette(row, classic));
     control->setAutoFillBackground(true);
 }
 
@@ -111,17 +110,14 @@ void chainTabOrder(std::vector<std::pair<int, QWidget*>> controls) {
 
 }  // namespace
 
-QColor toColour(Rgb rgb) {
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
 ControlArrays buildControls(QWidget* form, QStyle* style) {
     ControlArrays arrays;
     std::vector<std::pair<int, QWidget*>> tabOrder;
+    const QPalette classic = style->standardPalette();
     for (const ControlDescriptor& row : controlTable()) {
         QWidget* control = makeControl(row, form, arrays);
         applyStyle(control, style);
-        applyCommon(row, control);
+        applyCommon(row, control, classic);
         tabOrder.emplace_back(row.tabIndex, control);
     }
     chainTabOrder(std::move(tabOrder));

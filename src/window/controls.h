@@ -22,6 +22,4 @@ struct ControlArrays {
 // Creates every control of the table as a child of form, drawn in the given style.
 ControlArrays buildControls(QWidget* form, QStyle* style);
 
-QColor toColour(Rgb rgb);
-
 }  // namespace velmora

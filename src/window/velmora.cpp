@@ -7,12 +7,14 @@
 #include "form/failure_message.h"
 #include "window/app_icon.h"
 #include "window/box_text.h"
+#include "window/palette.h"
 
 namespace velmora {
 
 Velmora::Velmora(QWidget* parent) : QWidget(parent), commands_(state_, boxes_) {
-    setUpForm();
-    controls_ = buildControls(this, classicStyle());
+    QStyle* const style = classicStyle();
+    setUpForm(style);
+    controls_ = buildControls(this, style);
     attachBoxes();
     connectEvents();
     commands_.load();
@@ -20,12 +22,10 @@ Velmora::Velmora(QWidget* parent) : QWidget(parent), commands_(state_, boxes_) {
 
 // The font goes on the form before the controls exist, so they inherit it without a font change
 // going through each of them.
-void Velmora::setUpForm() {
+void Velmora::setUpForm(const QStyle* style) {
     setWindowTitle(fromUtf8(publisherAddress) + QLatin1Char(' ') + fromUtf8(captionText));
     setFixedSize(clientArea.width / twipsPerPixel, clientArea.height / twipsPerPixel);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, toColour(formBackground));
-    setPalette(background);
+    setPalette(formPalette(style->standardPalette()));
     QFont font(QStringLiteral("Times New Roman"), 12);
     font.setWeight(QFont::Normal);
     font.setStyleStrategy(QFont::PreferNoShaping);

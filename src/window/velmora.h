@@ -28,7 +28,7 @@ public:
     Boxes& boxes() { return boxes_; }
 
 private:
-    void setUpForm();
+    void setUpForm(const QStyle* style);
     QStyle* classicStyle();
     void attachBoxes();
     void connectEvents();

@@ -1,0 +1,71 @@
+#include "window/palette.h"
+
+#include <array>
+
+namespace velmora {
+
+namespace {
+
+QColor toColour(Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+constexpr std::array<QPalette::ColorGroup, 3> colourGroups{QPalette::Active, QPalette::Inactive,
+                                                           QPalette::Disabled};
+
+struct Roles {
+    QPalette::ColorRole face;
+    QPalette::ColorRole text;
+};
+
+Roles rolesOf(ControlArray array) {
+    switch (array) {
+        case ControlArray::pole:
+            return {QPalette::Base, QPalette::Text};
+        case ControlArray::buton:
+            return {QPalette::Button, QPalette::ButtonText};
+        case ControlArray::etiket:
+            break;
+    }
+    return {QPalette::Window, QPalette::WindowText};
+}
+
+void setInEveryGroup(QPalette& palette, QPalette::ColorRole role, const QColor& colour) {
+    for (const QPalette::ColorGroup group : colourGroups) {
+        palette.setColor(group, role, colour);
+    }
+}
+
+// Selected text in a box stays white on navy, and a hint stays a mid grey, whatever the desktop
+// would have used on its own dark faces.
+void setSelectionAndHint(QPalette& palette, const QColor& text) {
+    setInEveryGroup(palette, QPalette::Highlight, QColor(0, 0, 128));
+    setInEveryGroup(palette, QPalette::HighlightedText, Qt::white);
+    QColor hint = text;
+    hint.setAlpha(128);
+    setInEveryGroup(palette, QPalette::PlaceholderText, hint);
+}
+
+}  // namespace
+
+QPalette formPalette(const QPalette& classic) {
+    QPalette palette = classic;
+    setInEveryGroup(palette, QPalette::Window, toColour(formBackground));
+    return palette;
+}
+
+// The table's text colour holds in every group: the program never disables a control, and a
+// desktop's light disabled text would be unreadable on these faces.
+QPalette controlPalette(const ControlDescriptor& row, const QPalette& classic) {
+    QPalette palette = classic;
+    const Roles roles = rolesOf(row.array);
+    const QColor text = toColour(row.foreground);
+    setInEveryGroup(palette, roles.face, toColour(row.background));
+    setInEveryGroup(palette, roles.text, text);
+    if (row.array == ControlArray::pole) {
+        setSelectionAndHint(palette, text);
+    }
+    return palette;
+}
+
+}  // namespace velmora
