@@ -1,0 +1,35 @@
+#pragma once
+// The form of the browser edition, as the page's script holds it: it owns the one CalculatorState,
+// the five boxes (in memory, started with the control table's texts) and the three commands, the
+// way the window does. Before a command the page hands in the texts the user changed; after it
+// the page reads every text back and shows it. A command that stops keeps what it had written
+// and gives the window's failure message instead of "".
+
+#include <string>
+
+#include "form/commands.h"
+#include "state/calculator_state.h"
+#include "state/memory_boxes.h"
+
+namespace velmora {
+
+class WebForm {
+public:
+    WebForm();
+    WebForm(const WebForm&) = delete;
+    WebForm& operator=(const WebForm&) = delete;
+
+    std::string text(int box) const { return boxes_.text(box); }
+    void setText(int box, std::string text) { boxes_.setText(box, std::move(text)); }
+    bool reportLocked() const { return boxes_.reportLocked(); }
+
+    // The click of Buton(index): "" when the command ended, else why it stopped.
+    std::string click(int index);
+
+private:
+    CalculatorState state_;
+    MemoryBoxes boxes_;
+    Commands commands_;
+};
+
+}  // namespace velmora
