@@ -1,0 +1,13 @@
+// The start-up reference: Qt's "hello world" of the same build, a window of Velmora's size with
+// one label, as little as a Qt Widgets program can show.
+
+#include <QApplication>
+#include <QLabel>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QLabel window(QStringLiteral("Hello, world"));
+    window.resize(625, 431);
+    window.show();
+    return QApplication::exec();
+}
