@@ -1,4 +1,5 @@
-// Recommended rules everywhere; the page runs in the browser, the tests and benchmarks in node.
+// Recommended rules everywhere; the page runs in the browser, the tests and benchmarks in node and,
+// through Playwright's evaluate, in the page as well.
 const js = require("@eslint/js");
 const globals = require("globals");
 
@@ -11,10 +12,10 @@ module.exports = [
   },
   {
     files: ["tests/**/*.js", "bench/**/*.js", "*.config.js"],
-    languageOptions: { sourceType: "commonjs", globals: { ...globals.node } },
+    languageOptions: { sourceType: "commonjs", globals: { ...globals.node, ...globals.browser } },
   },
   {
     files: ["tests/**/*.mjs", "bench/**/*.mjs"],
-    languageOptions: { sourceType: "module", globals: { ...globals.node } },
+    languageOptions: { sourceType: "module", globals: { ...globals.node, ...globals.browser } },
   },
 ];

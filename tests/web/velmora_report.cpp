@@ -1,16 +1,19 @@
 // The expected texts of the web tests, from the native build: for pairs of operand texts given on
 // the command line it types each pair into in-memory boxes that start as the window does, presses
-// "Изчисли", and prints the result box and the report box as a JSON array of {"result", "report"}.
-// The pairs apply in order, as in one window; "<as started>" leaves a box as it was.
+// "Изчисли", and prints the result box, the report box and the message of a command that stopped
+// ("" when it ended normally) as a JSON array of {"result", "report", "failure"}. The pairs apply
+// in order, as in one window; "<as started>" leaves a box as it was.
 //   velmora_report FIRST SECOND [FIRST SECOND]...
 
 #include <cstdio>
+#include <exception>
 #include <iostream>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "form/control_table.h"
+#include "form/failure_message.h"
 #include "support/calculator.h"
 
 namespace {
@@ -59,10 +62,15 @@ int main(int argc, char** argv) {
     for (std::size_t at = 0; at < args.size(); at += 2) {
         typeInto(calculator, velmora::firstOperandBox, args[at]);
         typeInto(calculator, velmora::secondOperandBox, args[at + 1]);
-        calculator.commands.compute();
+        std::string failure;
+        try {
+            calculator.commands.compute();
+        } catch (const std::exception& error) {
+            failure = velmora::failureMessage(error);
+        }
         std::cout << (at == 0 ? "" : ",") << "\n  {\"result\": " << jsonString(calculator.result())
                   << ", \"report\": " << jsonString(calculator.boxes.text(velmora::reportBox))
-                  << "}";
+                  << ", \"failure\": " << jsonString(failure) << "}";
     }
     std::cout << "\n]\n";
 }

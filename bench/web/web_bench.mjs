@@ -1,0 +1,232 @@
+// The browser edition against references measured in the same run, so that each ratio holds on a
+// slow machine as on a fast one. Medians over VELMORA_BENCH_RUNS runs (30 by default):
+//   node bench/web/web_bench.mjs
+// It needs the page (scripts/web) and, for the core's ratio, build/bench/core_bench (scripts/setup).
+import { chromium } from "@playwright/test";
+import { execFileSync } from "node:child_process";
+import { existsSync, mkdtempSync, rmSync, writeFileSync } from "node:fs";
+import { createRequire } from "node:module";
+import os from "node:os";
+import path from "node:path";
+import { fileURLToPath, pathToFileURL } from "node:url";
+
+const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../..");
+const pageFile = process.env.VELMORA_PAGE ?? path.join(root, "build-web/velmora.html");
+const moduleFile = path.join(path.dirname(pageFile), "velmora.js");
+const coreBench = process.env.VELMORA_CORE_BENCH ?? path.join(root, "build/bench/core_bench");
+const runs = Math.max(20, Number(process.env.VELMORA_BENCH_RUNS ?? 30));
+
+// The operands of BM_FullReport (bench/core_bench_words.cpp): a sum with 22 non-zero groups.
+const firstOperand = "43141592653589793238462643383279502884197169399375105820974944592";
+const secondOperand = "52718281828459045235360287471352662497757247093699959574966967627";
+
+const chromiumArgs = [
+  "--no-sandbox",
+  "--disable-gpu",
+  "--disable-background-networking",
+  "--disable-component-update",
+  "--disable-sync",
+  "--no-first-run",
+];
+
+function median(values) {
+  const sorted = [...values].sort((a, b) => a - b);
+  const middle = sorted.length >> 1;
+  return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+}
+
+function report(name, velmora, reference, unit, goal) {
+  const ratio = velmora / reference;
+  const verdict = ratio <= goal ? "meets" : "MISSES";
+  console.log(
+    `${name}\n  Velmora ${velmora.toFixed(3)} ${unit}, reference ${reference.toFixed(3)} ${unit}:` +
+      ` ratio ${ratio.toFixed(2)}, ${verdict} the goal of at most ${goal}`,
+  );
+}
+
+// The whole compute in wasm under node: both operands set and "Изчисли" clicked, per command.
+async function coreInWasm() {
+  const createVelmora = createRequire(import.meta.url)(moduleFile);
+  const core = await createVelmora();
+  const form = new core.Form();
+  const batch = 200;
+  const once = () => {
+    form.setText(3, firstOperand);
+    form.setText(4, secondOperand);
+    const failure = form.click(0);
+    if (failure !== "") throw new Error(failure);
+  };
+  for (let i = 0; i < batch; ++i) once();
+  const times = [];
+  for (let run = 0; run < runs; ++run) {
+    const start = process.hrtime.bigint();
+    for (let i = 0; i < batch; ++i) once();
+    times.push(Number(process.hrtime.bigint() - start) / 1e3 / batch);
+  }
+  const fullReport = form.text(1);
+  form.delete();
+  return { micros: median(times), fullReport };
+}
+
+// BM_FullReport of the native core_bench, its median over as many repetitions.
+function nativeFullReport() {
+  const output = execFileSync(
+    coreBench,
+    [
+      "--benchmark_filter=^BM_FullReport$",
+      "--benchmark_format=json",
+      `--benchmark_repetitions=${runs}`,
+      "--benchmark_report_aggregates_only=true",
+    ],
+    { encoding: "utf8" },
+  );
+  const row = JSON.parse(output).benchmarks.find((entry) => entry.aggregate_name === "median");
+  const perMicro = { ns: 1e3, us: 1, ms: 1e-3 }[row.time_unit];
+  return row.real_time / perMicro;
+}
+
+// Navigation start to the named mark, in a fresh tab.
+async function toMark(context, url, mark) {
+  const page = await context.newPage();
+  await page.goto(url);
+  const at = await page.waitForFunction(
+    (name) => performance.getEntriesByName(name)[0]?.startTime,
+    mark,
+  );
+  const millis = await at.jsonValue();
+  await page.close();
+  return millis;
+}
+
+// The page as it stands once ready, with its texts, styles and controls but without any script,
+// and a mark at the end of its body.
+async function referencePage(page) {
+  return page.evaluate(() => {
+    const copy = document.documentElement.cloneNode(true);
+    const fields = document.querySelectorAll("input, textarea");
+    copy.querySelectorAll("input, textarea").forEach((field, at) => {
+      if (field.localName === "textarea") field.textContent = fields[at].value;
+      else field.setAttribute("value", fields[at].value);
+    });
+    copy.querySelectorAll("script").forEach((script) => script.remove());
+    delete copy.dataset.ready;
+    const mark = document.createElement("script");
+    mark.textContent = 'performance.mark("reference-ready")';
+    copy.querySelector("body").append(mark);
+    return `<!DOCTYPE html>\n${copy.outerHTML}`;
+  });
+}
+
+// Clicks on "Изчисли" until the report is in its box, against assigning a report of the same
+// size to the same box; both followed by a layout, as a shown report needs.
+async function clickToReport(page, fullReport) {
+  const controls = {
+    compute: await page.getByRole("button", { name: "Изчисли", exact: true }).elementHandle(),
+    report: await page.getByRole("textbox", { name: "Отчет", exact: true }).elementHandle(),
+    first: await page.getByRole("textbox", { name: "Число 1", exact: true }).elementHandle(),
+    second: await page.getByRole("textbox", { name: "Число 2", exact: true }).elementHandle(),
+  };
+  return page.evaluate(
+    ({ controls: { compute, report, first, second }, operands, fullReport, runs }) => {
+      const batch = 20;
+      first.value = operands[0];
+      second.value = operands[1];
+      compute.click();
+      const shown = fullReport.replaceAll("\r\n", "\n");
+      if (report.value !== shown) throw new Error("the report is not in its box after the click");
+      // Two texts of the same size, so that every assignment changes the box.
+      const other = fullReport.slice(0, -3) + "...";
+      const velmora = [];
+      const reference = [];
+      for (let run = 0; run < runs; ++run) {
+        let start = performance.now();
+        for (let i = 0; i < batch; ++i) {
+          compute.click();
+          void report.scrollHeight;
+        }
+        velmora.push((performance.now() - start) / batch);
+        start = performance.now();
+        for (let i = 0; i < batch; ++i) {
+          report.value = i % 2 ? fullReport : other;
+          void report.scrollHeight;
+        }
+        reference.push((performance.now() - start) / batch);
+      }
+      if (report.value !== shown) throw new Error("the report changed under the clicks");
+      return { velmora, reference };
+    },
+    { controls, operands: [firstOperand, secondOperand], fullReport, runs },
+  );
+}
+
+async function inChromium(fullReport) {
+  const browser = await chromium.launch({
+    executablePath: "/usr/bin/chromium",
+    args: chromiumArgs,
+  });
+  const work = mkdtempSync(path.join(os.tmpdir(), "velmora-bench-"));
+  try {
+    const context = await browser.newContext();
+    const velmoraUrl = pathToFileURL(pageFile).href;
+    const page = await context.newPage();
+    await page.goto(velmoraUrl);
+    await page.waitForFunction(() => document.documentElement.dataset.ready === "true");
+    const referenceFile = path.join(work, "reference.html");
+    writeFileSync(referenceFile, await referencePage(page));
+    const referenceUrl = pathToFileURL(referenceFile).href;
+
+    const ready = { velmora: [], reference: [] };
+    await toMark(context, velmoraUrl, "velmora-ready");
+    await toMark(context, referenceUrl, "reference-ready");
+    for (let run = 0; run < runs; ++run) {
+      ready.velmora.push(await toMark(context, velmoraUrl, "velmora-ready"));
+      ready.reference.push(await toMark(context, referenceUrl, "reference-ready"));
+    }
+    report(
+      "Opening the page until it is ready to compute (the velmora-ready mark), against the same " +
+        "controls and texts without a core",
+      median(ready.velmora),
+      median(ready.reference),
+      "ms",
+      1.5,
+    );
+
+    const clicks = await clickToReport(page, fullReport);
+    report(
+      'A click on "Изчисли" until the report is in its box, against one assignment of a report ' +
+        "of the same size",
+      median(clicks.velmora) * 1e3,
+      median(clicks.reference) * 1e3,
+      "µs",
+      1.5,
+    );
+  } finally {
+    await browser.close();
+    rmSync(work, { recursive: true, force: true });
+  }
+}
+
+async function main() {
+  const wasm = await coreInWasm();
+  if (existsSync(coreBench)) {
+    report(
+      "The whole compute in wasm under node (both operands set, then Изчисли), against the " +
+        "native BM_FullReport",
+      wasm.micros,
+      nativeFullReport(),
+      "µs",
+      2.5,
+    );
+  } else {
+    console.log(
+      `No ${coreBench} (scripts/setup builds it): the core in wasm takes ${wasm.micros} µs`,
+    );
+  }
+  await inChromium(wasm.fullReport);
+}
+
+// The module's own handlers would print its whole source with an error; the message is enough.
+main().catch((error) => {
+  console.error(`web_bench: ${error.message}`);
+  process.exit(1);
+});

@@ -1,0 +1,218 @@
+// The browser edition as a pupil uses it, in headless Chromium: the page is opened from file://
+// with the network blocked, found by role and accessible name, and checked against the texts the
+// native core gives for the same input (velmora_report), never against the page's own core.
+const { test: base, expect } = require("@playwright/test");
+const AxeBuilder = require("@axe-core/playwright").default;
+const { execFileSync } = require("node:child_process");
+const path = require("node:path");
+const { pathToFileURL } = require("node:url");
+const cases = require("../e2e/cases.json");
+
+const root = path.resolve(__dirname, "../..");
+const pageFile = process.env.VELMORA_PAGE ?? path.join(root, "build-web/velmora.html");
+const moduleFile = path.join(path.dirname(pageFile), "velmora.js");
+const reportTool = process.env.VELMORA_REPORT ?? path.join(root, "build/tests/web/velmora_report");
+
+const asStarted = "<as started>";
+const pastTheLimit = "7".repeat(200); // more digits than the digit table holds
+const errorDialog = "Velmora — грешка";
+
+// The result, report and failure message the native core gives for operand pairs, typed in order.
+function native(pairs) {
+  return JSON.parse(execFileSync(reportTool, pairs.flat(), { encoding: "utf8" }));
+}
+
+// A textarea shows line breaks as LF; the CR LF of the report comes back through a copy.
+const shown = (text) => text.replaceAll("\r\n", "\n");
+
+const box = (page, name) => page.getByRole("textbox", { name, exact: true });
+const button = (page, name) => page.getByRole("button", { name, exact: true });
+
+async function type(page, name, text) {
+  if (text === asStarted) return;
+  await box(page, name).fill("");
+  await box(page, name).pressSequentially(text);
+}
+
+// Puts a text into an operand box past the user's limit, as a program would.
+const writeInto = (page, name, text) =>
+  box(page, name).evaluate((input, value) => (input.value = value), text);
+
+// Every test opens the page from file:// with the network blocked, and fails if the page asked
+// for anything outside its own file or raised an error.
+const test = base.extend({
+  page: async ({ page }, use) => {
+    const offFile = [];
+    const errors = [];
+    const local = (url) => /^(file|data|blob):/.test(url);
+    page.on("request", (request) => local(request.url()) || offFile.push(request.url()));
+    await page.route("**/*", (route) =>
+      local(route.request().url()) ? route.continue() : route.abort(),
+    );
+    page.on("pageerror", (error) => errors.push(error.message));
+    page.on("console", (message) => message.type() === "error" && errors.push(message.text()));
+    await page.goto(pathToFileURL(pageFile).href);
+    await page.waitForFunction(() => document.documentElement.dataset.ready === "true");
+    await use(page);
+    expect(offFile, "requests outside the page's file").toEqual([]);
+    expect(errors, "errors in the page").toEqual([]);
+  },
+});
+
+test("every case of the shared table gives the native result and report", async ({ page }) => {
+  const expected = native(cases.map(({ first, second }) => [first, second]));
+  for (const [at, { name, first, second }] of cases.entries()) {
+    await test.step(name, async () => {
+      await type(page, "Число 1", first);
+      await type(page, "Число 2", second);
+      await button(page, "Изчисли").click();
+      await expect.soft(box(page, "Сума")).toHaveValue(expected[at].result);
+      await expect.soft(box(page, "Отчет")).toHaveValue(shown(expected[at].report));
+    });
+  }
+});
+
+// How the text comes in, the box, what it holds before, the text, and what the box keeps.
+const limits = [
+  ["typed", "Число 1", "", "4".repeat(70), "4".repeat(65)],
+  ["pasted", "Число 2", "", "5".repeat(70), "5".repeat(65)],
+  ["pasted, cut inside a pair", "Число 1", "", "6".repeat(64) + "😀", "6".repeat(64)],
+  [
+    "pasted, a pair ending at the limit",
+    "Число 2",
+    "",
+    "6".repeat(63) + "😀",
+    "6".repeat(63) + "😀",
+  ],
+  ["pasted after 60 digits", "Число 1", "8".repeat(60), "😀😀😀", "8".repeat(60) + "😀😀"],
+];
+for (const [how, name, before, text, kept] of limits) {
+  test(`${name} keeps 65 UTF-16 units of a text ${how}`, async ({ page, context }) => {
+    await context.grantPermissions(["clipboard-read", "clipboard-write"]);
+    await box(page, name).fill(before);
+    await box(page, name).press("End");
+    if (how === "typed") {
+      await page.keyboard.type(text);
+    } else {
+      await page.evaluate((clip) => navigator.clipboard.writeText(clip), text);
+      await page.keyboard.press("Control+V");
+    }
+    await expect(box(page, name)).toHaveValue(kept);
+  });
+}
+
+test("the report box is locked but after Изчисти; the result and task boxes always", async ({
+  page,
+}) => {
+  // When, the button pressed, and whether the report box then takes typing.
+  const steps = [
+    ["at start", null, false],
+    ["after Изчисли", "Изчисли", false],
+    ["after Изчисти", "Изчисти", true],
+    ["after Изчисли again", "Изчисли", false],
+  ];
+  for (const [when, press, reportOpen] of steps) {
+    await test.step(when, async () => {
+      if (press) await button(page, press).click();
+      if (press === "Изчисти") {
+        for (const name of ["Отчет", "Сума", "Число 1", "Число 2"]) {
+          await expect.soft(box(page, name)).toHaveValue("");
+        }
+      }
+      for (const [name, open] of [
+        ["Отчет", reportOpen],
+        ["Сума", false],
+        ["Условие на задачата", false],
+      ]) {
+        const before = await box(page, name).inputValue();
+        await expect.soft(box(page, name)).toBeEditable({ editable: open });
+        await box(page, name).focus();
+        await page.keyboard.type("9");
+        await expect.soft(box(page, name)).toHaveValue(open ? before + "9" : before);
+      }
+    });
+  }
+});
+
+for (const [name, pair] of [
+  ["Число 1", ["98", asStarted]],
+  ["Число 2", [asStarted, "98"]],
+]) {
+  test(`Enter in ${name} computes`, async ({ page }) => {
+    const [expected] = native([pair]);
+    await box(page, name).fill("98");
+    await box(page, name).press("Enter");
+    await expect(box(page, "Отчет")).toHaveValue(shown(expected.report));
+    await expect(box(page, "Сума")).toHaveValue(expected.result);
+  });
+}
+
+test("Tab follows the tab indices of the control table, as in the Qt window", async ({ page }) => {
+  const createVelmora = require(moduleFile);
+  const core = await createVelmora();
+  const focusable = [...core.controlTable()]
+    .filter((control) => control.array !== "etiket")
+    .sort((a, b) => a.tabIndex - b.tabIndex);
+  expect(focusable.length).toBeGreaterThan(1);
+  for (const control of focusable) {
+    await page.keyboard.press("Tab");
+    const role = control.array === "buton" ? "button" : "textbox";
+    await expect(page.getByRole(role, { name: control.accessibleName, exact: true })).toBeFocused();
+  }
+});
+
+test("a stop on an error opens the dialog with the native message; Добре closes it", async ({
+  page,
+}) => {
+  const [expected] = native([[pastTheLimit, asStarted]]);
+  expect(expected.failure, "the native core stops too").not.toBe("");
+  await writeInto(page, "Число 1", pastTheLimit);
+  await button(page, "Изчисли").click();
+  const dialog = page.getByRole("dialog", { name: errorDialog });
+  await expect(dialog).toBeVisible();
+  await expect(dialog).toContainText(expected.failure);
+  await expect(box(page, "Число 1")).toHaveValue(pastTheLimit);
+  await expect(box(page, "Сума")).toHaveValue(expected.result);
+  await expect(box(page, "Отчет")).toHaveValue(shown(expected.report));
+  await dialog.getByRole("button", { name: "Добре" }).click();
+  await expect(dialog).toBeHidden();
+});
+
+test("the report copied from its box is the native report, CR LF included", async ({
+  page,
+  context,
+}) => {
+  await context.grantPermissions(["clipboard-read", "clipboard-write"]);
+  const [expected] = native([[asStarted, "-1"]]);
+  await type(page, "Число 2", "-1");
+  await button(page, "Изчисли").click();
+  await box(page, "Отчет").focus();
+  await page.keyboard.press("Control+A");
+  await page.keyboard.press("Control+C");
+  expect(await page.evaluate(() => navigator.clipboard.readText())).toBe(expected.report);
+});
+
+test("axe finds no violations at start, after a compute, a clear, and in the dialog", async ({
+  page,
+}) => {
+  const states = [
+    ["at start", async () => {}],
+    ["after a compute", () => button(page, "Изчисли").click()],
+    ["after a clear", () => button(page, "Изчисти").click()],
+    [
+      "with the error dialog open",
+      async () => {
+        await writeInto(page, "Число 1", pastTheLimit);
+        await button(page, "Изчисли").click();
+        await expect(page.getByRole("dialog", { name: errorDialog })).toBeVisible();
+      },
+    ],
+  ];
+  for (const [when, reach] of states) {
+    await test.step(when, async () => {
+      await reach();
+      const { violations } = await new AxeBuilder({ page }).analyze();
+      expect.soft(violations.map(({ id, help }) => `${id}: ${help}`)).toEqual([]);
+    });
+  }
+});
