@@ -1,0 +1,67 @@
+// The five boxes between the page and the core. The core keeps every text exactly as it wrote it
+// (CR LF line breaks); a box shows it with LF, as a textarea does. At the start of a command the
+// page hands the core the texts the user changed; when it ends, every text the core changed is
+// written to its box once, and the report box is locked or unlocked as the core says. The limit
+// of a box (maxlength) binds only what the user types or pastes: the program's writes through
+// `value` are never cut.
+
+const withCrLf = (text) => text.replaceAll("\n", "\r\n");
+const withLf = (text) => text.replaceAll("\r\n", "\n");
+
+// A paste cut at the limit can split a character outside the basic plane, which counts as two;
+// the half left behind is dropped rather than shown as a broken character.
+const loneHighHalf = /[\uD800-\uDBFF](?![\uDC00-\uDFFF])/;
+
+function dropSplitCharacter(box) {
+  const at = box.value.search(loneHighHalf);
+  if (at < 0) {
+    return;
+  }
+  const cursor = box.selectionStart;
+  box.value = box.value.slice(0, at) + box.value.slice(at + 1);
+  const moved = cursor > at ? cursor - 1 : cursor;
+  box.setSelectionRange(moved, moved);
+}
+
+export function createBoxes(core, form, poles) {
+  const coreTexts = []; // what the core holds, exactly
+  const shown = []; // what the page last wrote into each box, as the box gives it back
+
+  for (const box of poles) {
+    if (box instanceof HTMLInputElement) {
+      box.addEventListener("input", () => dropSplitCharacter(box));
+    }
+  }
+
+  const changedByUser = (k) => poles[k].value !== shown[k];
+
+  return {
+    handIn() {
+      poles.forEach((box, k) => {
+        if (changedByUser(k)) {
+          coreTexts[k] = withCrLf(box.value);
+          shown[k] = box.value;
+          form.setText(k, coreTexts[k]);
+        }
+      });
+    },
+
+    showAll() {
+      poles.forEach((box, k) => {
+        const text = form.text(k);
+        if (text !== coreTexts[k]) {
+          coreTexts[k] = text;
+          box.value = withLf(text);
+          shown[k] = box.value;
+        }
+      });
+      poles[core.reportBox].readOnly = form.reportLocked();
+    },
+
+    // The core's exact text of a box the user has not changed since, else undefined.
+    exactText(box) {
+      const k = poles.indexOf(box);
+      return k >= 0 && !changedByUser(k) ? coreTexts[k] : undefined;
+    },
+  };
+}

@@ -1,0 +1,13 @@
+// The message box of a command that stopped: a modal dialog named "Velmora — грешка" with the
+// core's failure message and one button, "Добре", that closes it.
+
+export function createFailureDialog(dialog) {
+  const message = dialog.querySelector(".failure-message");
+  dialog.querySelector("button").addEventListener("click", () => dialog.close());
+  return {
+    show(text) {
+      message.textContent = text;
+      dialog.showModal();
+    },
+  };
+}

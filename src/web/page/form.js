@@ -1,0 +1,98 @@
+// Builds the form from the control table that the core hands over, in one loop, as the window
+// does: each control gets its place and size (twips to CSS pixels), text, colours, limit,
+// read-only state, tooltip, accessible name and description. The controls go into the page in the
+// order of the table's tab index, so Tab follows it and labels, taking no focus, drop out. A
+// label whose text names a box is that box's <label for>; the label that names none is the page's
+// heading. The boxes' texts come from the core, not from here.
+
+const colour = ({ red, green, blue }) => `rgb(${red} ${green} ${blue})`;
+
+function place(element, { left, top, width, height }, twipsPerPixel) {
+  const px = (twips) => `${Math.trunc(twips / twipsPerPixel)}px`;
+  Object.assign(element.style, {
+    left: px(left),
+    top: px(top),
+    width: px(width),
+    height: px(height),
+  });
+}
+
+const controlId = ({ array, index }) => `${array[0].toUpperCase()}${array.slice(1)}${index}`;
+
+function makeBox(row) {
+  const box = document.createElement(row.multiLine ? "textarea" : "input");
+  if (!row.multiLine) {
+    box.type = "text";
+    box.autocomplete = "off";
+  }
+  box.spellcheck = false;
+  box.readOnly = row.readOnly;
+  if (row.maxLength > 0) {
+    box.maxLength = row.maxLength;
+  }
+  return box;
+}
+
+function makeButton(row) {
+  const button = document.createElement("button");
+  button.type = "button";
+  button.dataset.button = row.index;
+  button.textContent = row.text;
+  return button;
+}
+
+function makeLabel(row, boxNamed) {
+  const box = boxNamed.get(row.text);
+  const label = document.createElement(box ? "label" : "h1");
+  if (box) {
+    label.htmlFor = controlId(box);
+  }
+  label.textContent = row.text;
+  return label;
+}
+
+function makeControl(row, boxNamed) {
+  switch (row.array) {
+    case "pole":
+      return makeBox(row);
+    case "buton":
+      return makeButton(row);
+    default:
+      return makeLabel(row, boxNamed);
+  }
+}
+
+function applyCommon(control, row, twipsPerPixel) {
+  control.id = controlId(row);
+  place(control, row.place, twipsPerPixel);
+  control.style.backgroundColor = colour(row.background);
+  control.style.color = colour(row.foreground);
+  control.classList.toggle("centred", row.centred);
+  if (row.toolTip) {
+    control.title = row.toolTip;
+  }
+  if (row.array !== "etiket") {
+    control.setAttribute("aria-label", row.accessibleName);
+  }
+  control.setAttribute("aria-description", row.role);
+}
+
+// Fills the form element and returns its controls by array and index, as the window's
+// Pole, Buton and Etiket.
+export function buildForm(core, form) {
+  const table = core.controlTable();
+  const boxNamed = new Map(
+    table.filter((row) => row.array === "pole").map((row) => [row.accessibleName, row]),
+  );
+  const controls = { pole: [], buton: [], etiket: [] };
+  const inTabOrder = [...table].sort((a, b) => a.tabIndex - b.tabIndex);
+  for (const row of inTabOrder) {
+    const control = makeControl(row, boxNamed);
+    applyCommon(control, row, core.twipsPerPixel);
+    controls[row.array][row.index] = control;
+    form.append(control);
+  }
+  place(form, core.clientArea(), core.twipsPerPixel);
+  form.style.backgroundColor = colour(core.formBackground());
+  return controls;
+}

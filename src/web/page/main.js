@@ -1,0 +1,33 @@
+// Starts the page: loads the core, builds the form from its control table, shows the texts the
+// load left in the boxes and wires the commands, copying and the failure dialog. Then the page is
+// ready to compute.
+/* global createVelmora */
+import { buildForm } from "./form.js";
+import { createBoxes } from "./boxes.js";
+import { wireCommands } from "./commands.js";
+import { wireCopy } from "./copy.js";
+import { createFailureDialog } from "./failure_dialog.js";
+import { fitToWindow } from "./fit.js";
+
+async function start() {
+  const core = await createVelmora();
+  const form = new core.Form();
+  const formElement = document.getElementById("form");
+  const controls = buildForm(core, formElement);
+  const boxes = createBoxes(core, form, controls.pole);
+  boxes.showAll();
+  wireCommands(
+    core,
+    form,
+    controls,
+    boxes,
+    createFailureDialog(document.getElementById("failure")),
+  );
+  wireCopy(formElement, boxes);
+  fitToWindow(formElement.parentElement, formElement);
+  document.title = core.caption();
+  document.documentElement.dataset.ready = "true";
+  performance.mark("velmora-ready");
+}
+
+start();
