@@ -1,8 +1,8 @@
 #pragma once
 // The controls of the window as one table: for each control its array (Pole, Buton, Etiket) and
-// index, its role, place and size in twips, tab index, initial text and the properties it starts
-// with. The form builds every control from this table in one loop, so a control's look and
-// behaviour are changed here and nowhere else.
+// index, its role, place and size in twips, tab index, initial text, the properties it starts
+// with and, for a label, the box it names. The form builds every control from this table in one
+// loop, so a control's look and behaviour are changed here and nowhere else.
 
 #include <span>
 #include <string_view>
@@ -44,7 +44,10 @@ struct ControlDescriptor {
     bool centred;
     std::string_view toolTip;
     std::string_view accessibleName;
+    int labelFor;  // for a label, the Pole index of the box it names, so screen readers tie them
 };
+
+inline constexpr int noBox = -1;
 
 inline constexpr Rgb formBackground{128, 128, 255};
 inline constexpr Twips clientArea{0, 0, 9375, 6465};

@@ -108,6 +108,16 @@ void chainTabOrder(std::vector<std::pair<int, QWidget*>> controls) {
     }
 }
 
+// A label names its box for screen readers, which then read the label's text with the box.
+void linkLabels(const ControlArrays& arrays) {
+    for (const ControlDescriptor& row : controlTable()) {
+        if (row.array == ControlArray::etiket && row.labelFor != noBox) {
+            arrays.etiket.at(static_cast<std::size_t>(row.index))
+                ->setBuddy(arrays.pole.at(static_cast<std::size_t>(row.labelFor)));
+        }
+    }
+}
+
 }  // namespace
 
 ControlArrays buildControls(QWidget* form, QStyle* style) {
@@ -121,6 +131,7 @@ ControlArrays buildControls(QWidget* form, QStyle* style) {
         tabOrder.emplace_back(row.tabIndex, control);
     }
     chainTabOrder(std::move(tabOrder));
+    linkLabels(arrays);
     return arrays;
 }
 

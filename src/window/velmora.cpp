@@ -7,11 +7,13 @@
 #include "form/failure_message.h"
 #include "window/app_icon.h"
 #include "window/box_text.h"
+#include "window/form_accessible.h"
 #include "window/palette.h"
 
 namespace velmora {
 
 Velmora::Velmora(QWidget* parent) : QWidget(parent), commands_(state_, boxes_) {
+    presentFormAsFrame();
     QStyle* const style = classicStyle();
     setUpForm(style);
     controls_ = buildControls(this, style);
