@@ -53,6 +53,10 @@ export function createBoxes(core, form, poles) {
           coreTexts[k] = text;
           box.value = withLf(text);
           shown[k] = box.value;
+          if (box instanceof HTMLTextAreaElement) {
+            box.setSelectionRange(0, 0); // a new text is shown from its start, as in the window
+            box.scrollTop = 0;
+          }
         }
       });
       poles[core.reportBox].readOnly = form.reportLocked();
