@@ -4,6 +4,7 @@
 //   node assemble.mjs TEMPLATE OUTPUT [NAME=FILE]...
 // A NAME=FILE pair says where a name of the template lies when it is not beside the template
 // (the built core, the drawn icon).
+import { Buffer } from "node:buffer";
 import { readFileSync, writeFileSync } from "node:fs";
 import path from "node:path";
 import process from "node:process";
@@ -86,5 +87,9 @@ const page = read(path.basename(template))
 
 if (/\s(src|href)="(?!data:)/.test(page)) {
   throw new Error("the page still names a file of its own");
+}
+// A school may keep it on a small stick or send it by mail: it stays well under 300 KB.
+if (Buffer.byteLength(page) > 300 * 1024) {
+  throw new Error(`the page is ${Buffer.byteLength(page)} bytes, more than 300 KB`);
 }
 writeFileSync(output, page);
