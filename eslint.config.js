@@ -1,5 +1,5 @@
-// Recommended rules everywhere; the page runs in the browser, the tests and benchmarks in node and,
-// through Playwright's evaluate, in the page as well.
+// Recommended rules everywhere. The page runs in the browser and its build script in node; the
+// tests and benchmarks run in node and, through Playwright's evaluate, in the page as well.
 const js = require("@eslint/js");
 const globals = require("globals");
 
@@ -9,6 +9,10 @@ module.exports = [
   {
     files: ["src/web/**/*.{js,mjs}"],
     languageOptions: { sourceType: "module", globals: { ...globals.browser } },
+  },
+  {
+    files: ["src/web/*.mjs"],
+    languageOptions: { sourceType: "module", globals: { ...globals.node } },
   },
   {
     files: ["tests/**/*.js", "bench/**/*.js", "*.config.js"],
