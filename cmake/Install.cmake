@@ -1,5 +1,6 @@
 # Where an installed Velmora lives: the program in bin/ and, on a Linux desktop, the desktop entry,
-# the AppStream metainfo and the icon in the hicolor theme (see data/). Packaging.cmake turns the
+# the AppStream metainfo, the icon in the hicolor theme, the manual page and, under
+# share/doc/velmora, the copyright file and the changelog (see data/). Packaging.cmake turns the
 # same install rules into a Debian package, so `cmake --install` and the .deb never disagree.
 include(GNUInstallDirs)
 

@@ -2,7 +2,7 @@
 # Looks at Velmora the way a desktop and a package manager see it: installs the build into a
 # temporary prefix (or builds and unpacks the Debian package) and runs one table of named checks
 # on the result. Prints one line per check and "N passed, N failed" at the end.
-# Usage: delivery_checks.sh install|validate|package BUILD_DIR CMAKE CPACK
+# Usage: delivery_checks.sh install|validate|package|lintian BUILD_DIR CMAKE CPACK
 set -uo pipefail
 export LC_ALL=C.UTF-8
 
@@ -144,13 +144,18 @@ no_missing_library() {
     ! grep 'not found' <<<"${libraries}"
 }
 
-check_package() {
+# The Debian package of this build, made in the work folder; prints its path.
+make_package() {
     need dpkg-deb
     need dpkg-shlibdeps
-    local deb root="${work}/root"
     "${cpack}" -G DEB --config "${build}/CPackConfig.cmake" -B "${work}/package" \
         >"${work}/cpack.log" 2>&1 || { cat "${work}/cpack.log"; echo "FAIL cpack -G DEB"; exit 1; }
-    deb="$(only_file "${work}/package" .deb)"
+    only_file "${work}/package" .deb
+}
+
+check_package() {
+    local deb root="${work}/root"
+    deb="$(make_package)"
     check "cpack made exactly one .deb" test -n "${deb}"
     [ -n "${deb}" ] || return
     dpkg-deb -x "${deb}" "${root}"
@@ -170,6 +175,14 @@ check_package() {
     fi
 }
 
+check_lintian() {
+    need lintian
+    local deb
+    deb="$(make_package)"
+    check "lintian reports no error and no warning on the package" \
+        lintian --fail-on error,warning "${deb}"
+}
+
 case "${mode}" in
     install)
         install_into "${work}/prefix"
@@ -177,6 +190,7 @@ case "${mode}" in
         ;;
     validate) check_validators ;;
     package) check_package ;;
+    lintian) check_lintian ;;
     *)
         echo "unknown check: ${mode}"
         exit 2
