@@ -45,6 +45,7 @@ EMSCRIPTEN_BINDINGS(velmora) {
     constant("firstOperandBox", static_cast<int>(velmora::firstOperandBox));
     constant("secondOperandBox", static_cast<int>(velmora::secondOperandBox));
     constant("boxCount", velmora::boxCount);
+    constant("noBox", velmora::noBox);
     constant("computeButton", static_cast<int>(velmora::computeButton));
     constant("clearButton", static_cast<int>(velmora::clearButton));
 }

@@ -54,6 +54,7 @@ val toValue(const ControlDescriptor& row) {
     value.set("centred", row.centred);
     value.set("toolTip", text(row.toolTip));
     value.set("accessibleName", text(row.accessibleName));
+    value.set("labelFor", row.labelFor);
     return value;
 }
 

@@ -2,8 +2,8 @@
 // does: each control gets its place and size (twips to CSS pixels), text, colours, limit,
 // read-only state, tooltip, accessible name and description. The controls go into the page in the
 // order of the table's tab index, so Tab follows it and labels, taking no focus, drop out. A
-// label whose text names a box is that box's <label for>; the label that names none is the page's
-// heading. The boxes' texts come from the core, not from here.
+// label that names a box (the table's labelFor) is that box's <label for>; the label that names
+// none is the page's heading. The boxes' texts come from the core, not from here.
 
 const colour = ({ red, green, blue }) => `rgb(${red} ${green} ${blue})`;
 
@@ -41,24 +41,23 @@ function makeButton(row) {
   return button;
 }
 
-function makeLabel(row, boxNamed) {
-  const box = boxNamed.get(row.text);
-  const label = document.createElement(box ? "label" : "h1");
-  if (box) {
-    label.htmlFor = controlId(box);
+function makeLabel(row, noBox) {
+  const label = document.createElement(row.labelFor === noBox ? "h1" : "label");
+  if (row.labelFor !== noBox) {
+    label.htmlFor = controlId({ array: "pole", index: row.labelFor });
   }
   label.textContent = row.text;
   return label;
 }
 
-function makeControl(row, boxNamed) {
+function makeControl(row, noBox) {
   switch (row.array) {
     case "pole":
       return makeBox(row);
     case "buton":
       return makeButton(row);
     default:
-      return makeLabel(row, boxNamed);
+      return makeLabel(row, noBox);
   }
 }
 
@@ -81,13 +80,10 @@ function applyCommon(control, row, twipsPerPixel) {
 // Pole, Buton and Etiket.
 export function buildForm(core, form) {
   const table = core.controlTable();
-  const boxNamed = new Map(
-    table.filter((row) => row.array === "pole").map((row) => [row.accessibleName, row]),
-  );
   const controls = { pole: [], buton: [], etiket: [] };
   const inTabOrder = [...table].sort((a, b) => a.tabIndex - b.tabIndex);
   for (const row of inTabOrder) {
-    const control = makeControl(row, boxNamed);
+    const control = makeControl(row, core.noBox);
     applyCommon(control, row, core.twipsPerPixel);
     controls[row.array][row.index] = control;
     form.append(control);
