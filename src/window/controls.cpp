@@ -1,7 +1,6 @@
 #include "window/controls.h"
 
 #include <QScrollBar>
-#include <QStyle>
 #include <algorithm>
 #include <vector>
 
@@ -83,13 +82,13 @@ void applyStyle(QWidget* control, QStyle* style) {
     }
 }
 
-void applyCommon(const ControlDescriptor& row, QWidget* control, const QPalette& classic) {
+void applyCommon(const ControlDescriptor& row, QWidget* control) {
     control->setObjectName(objectName(row));
     control->setGeometry(toPixels(row.place));
     control->setToolTip(fromUtf8(row.toolTip));
     control->setAccessibleName(fromUtf8(row.accessibleName));
     control->setAccessibleDescription(fromUtf8(row.role));
-    control->setPalette(controlPalette(row, classic));
+    control->setPalette(controlPalette(row));
     control->setAutoFillBackground(true);
 }
 
@@ -123,11 +122,10 @@ void linkLabels(const ControlArrays& arrays) {
 ControlArrays buildControls(QWidget* form, QStyle* style) {
     ControlArrays arrays;
     std::vector<std::pair<int, QWidget*>> tabOrder;
-    const QPalette classic = style->standardPalette();
     for (const ControlDescriptor& row : controlTable()) {
         QWidget* control = makeControl(row, form, arrays);
         applyStyle(control, style);
-        applyCommon(row, control, classic);
+        applyCommon(row, control);
         tabOrder.emplace_back(row.tabIndex, control);
     }
     chainTabOrder(std::move(tabOrder));

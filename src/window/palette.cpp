@@ -36,28 +36,38 @@ void setInEveryGroup(QPalette& palette, QPalette::ColorRole role, const QColor& 
     }
 }
 
-// Selected text in a box stays white on navy, and a hint stays a mid grey, whatever the desktop
+// Selected text in a box stays white on blue, and a hint stays a mid grey, whatever the desktop
 // would have used on its own dark faces.
 void setSelectionAndHint(QPalette& palette, const QColor& text) {
-    setInEveryGroup(palette, QPalette::Highlight, QColor(0, 0, 128));
+    setInEveryGroup(palette, QPalette::Highlight, QColor(48, 140, 198));
     setInEveryGroup(palette, QPalette::HighlightedText, Qt::white);
     QColor hint = text;
     hint.setAlpha(128);
     setInEveryGroup(palette, QPalette::PlaceholderText, hint);
 }
 
+// Qt's own light palette, on which the form was laid out: grey bevels, frames and scroll bars.
+QPalette lightPalette() {
+    const QColor grey(239, 239, 239);
+    QPalette palette(Qt::black, grey, Qt::white, QColor(159, 159, 159), QColor(184, 184, 184),
+                     Qt::black, Qt::white, Qt::white, grey);
+    setInEveryGroup(palette, QPalette::Midlight, QColor(202, 202, 202));
+    setInEveryGroup(palette, QPalette::Shadow, QColor(118, 118, 118));
+    return palette;
+}
+
 }  // namespace
 
-QPalette formPalette(const QPalette& classic) {
-    QPalette palette = classic;
+QPalette formPalette() {
+    QPalette palette = lightPalette();
     setInEveryGroup(palette, QPalette::Window, toColour(formBackground));
     return palette;
 }
 
 // The table's text colour holds in every group: the program never disables a control, and a
 // desktop's light disabled text would be unreadable on these faces.
-QPalette controlPalette(const ControlDescriptor& row, const QPalette& classic) {
-    QPalette palette = classic;
+QPalette controlPalette(const ControlDescriptor& row) {
+    QPalette palette = lightPalette();
     const Roles roles = rolesOf(row.array);
     const QColor text = toColour(row.foreground);
     setInEveryGroup(palette, roles.face, toColour(row.background));

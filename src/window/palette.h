@@ -1,6 +1,6 @@
 #pragma once
 // The colours the form and its controls draw with. Each palette is complete in every colour
-// group and comes from the control table and the classic light palette alone, so a dark or
+// group and comes from the control table and Qt's light palette alone, so a dark or
 // high-contrast desktop theme cannot put light text on the form's light faces. Tooltips keep the
 // desktop's own colours.
 
@@ -10,10 +10,10 @@
 
 namespace velmora {
 
-// The form's own palette: its background colour over the classic light palette.
-QPalette formPalette(const QPalette& classic);
+// The form's own palette: its background colour over the light palette.
+QPalette formPalette();
 
 // A control's palette: its background and text colours in the roles its kind draws with.
-QPalette controlPalette(const ControlDescriptor& row, const QPalette& classic);
+QPalette controlPalette(const ControlDescriptor& row);
 
 }  // namespace velmora

@@ -14,9 +14,8 @@ namespace velmora {
 
 Velmora::Velmora(QWidget* parent) : QWidget(parent), commands_(state_, boxes_) {
     presentFormAsFrame();
-    QStyle* const style = classicStyle();
-    setUpForm(style);
-    controls_ = buildControls(this, style);
+    setUpForm();
+    controls_ = buildControls(this, classicStyle());
     attachBoxes();
     connectEvents();
     commands_.load();
@@ -24,10 +23,10 @@ Velmora::Velmora(QWidget* parent) : QWidget(parent), commands_(state_, boxes_) {
 
 // The font goes on the form before the controls exist, so they inherit it without a font change
 // going through each of them.
-void Velmora::setUpForm(const QStyle* style) {
+void Velmora::setUpForm() {
     setWindowTitle(fromUtf8(publisherAddress) + QLatin1Char(' ') + fromUtf8(captionText));
     setFixedSize(clientArea.width / twipsPerPixel, clientArea.height / twipsPerPixel);
-    setPalette(formPalette(style->standardPalette()));
+    setPalette(formPalette());
     QFont font(QStringLiteral("Times New Roman"), 12);
     font.setWeight(QFont::Normal);
     font.setStyleStrategy(QFont::PreferNoShaping);

@@ -28,7 +28,7 @@ public:
     Boxes& boxes() { return boxes_; }
 
 private:
-    void setUpForm(const QStyle* style);
+    void setUpForm();
     QStyle* classicStyle();
     void attachBoxes();
     void connectEvents();
