@@ -29,7 +29,6 @@ void Velmora::setUpForm() {
     setPalette(formPalette());
     QFont font(QStringLiteral("Times New Roman"), 12);
     font.setWeight(QFont::Normal);
-    font.setStyleStrategy(QFont::PreferNoShaping);
     setFont(font);
     setWindowIcon(velmoraIcon());
 }
