@@ -1,0 +1,14 @@
+#include "window/qt_translation.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+namespace velmora {
+
+bool installQtTranslation(QTranslator& translator) {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    return translator.load(QStringLiteral("qtbase_bg"), folder) &&
+           QCoreApplication::installTranslator(&translator);
+}
+
+}  // namespace velmora
