@@ -28,6 +28,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts (context menus, message box buttons) in Bulgarian; cpack adds the shlibdeps to it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 # The window asks for Times New Roman; Liberation Serif is its metric twin on Linux.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
 
