@@ -50,12 +50,17 @@ export function createBoxes(core, form, poles) {
       poles.forEach((box, k) => {
         const text = form.text(k);
         if (text !== coreTexts[k]) {
+          // A box not yet shown has never been scrolled; setting scrollTop would lay out the
+          // whole page before its first frame.
+          const scrolled = shown[k] !== undefined;
           coreTexts[k] = text;
           box.value = withLf(text);
           shown[k] = box.value;
           if (box instanceof HTMLTextAreaElement) {
             box.setSelectionRange(0, 0); // a new text is shown from its start, as in the window
-            box.scrollTop = 0;
+            if (scrolled) {
+              box.scrollTop = 0;
+            }
           }
         }
       });

@@ -7,14 +7,16 @@
 
 const colour = ({ red, green, blue }) => `rgb(${red} ${green} ${blue})`;
 
+// A place in whole CSS pixels; the element is put there and the size in pixels returned.
 function place(element, { left, top, width, height }, twipsPerPixel) {
-  const px = (twips) => `${Math.trunc(twips / twipsPerPixel)}px`;
+  const px = (twips) => Math.trunc(twips / twipsPerPixel);
   Object.assign(element.style, {
-    left: px(left),
-    top: px(top),
-    width: px(width),
-    height: px(height),
+    left: `${px(left)}px`,
+    top: `${px(top)}px`,
+    width: `${px(width)}px`,
+    height: `${px(height)}px`,
   });
+  return { width: px(width), height: px(height) };
 }
 
 const controlId = ({ array, index }) => `${array[0].toUpperCase()}${array.slice(1)}${index}`;
@@ -77,7 +79,7 @@ function applyCommon(control, row, twipsPerPixel) {
 }
 
 // Fills the form element and returns its controls by array and index, as the window's
-// Pole, Buton and Etiket.
+// Pole, Buton and Etiket, and the form's size in CSS pixels.
 export function buildForm(core, form) {
   const table = core.controlTable();
   const controls = { pole: [], buton: [], etiket: [] };
@@ -88,7 +90,7 @@ export function buildForm(core, form) {
     controls[row.array][row.index] = control;
     form.append(control);
   }
-  place(form, core.clientArea(), core.twipsPerPixel);
+  const size = place(form, core.clientArea(), core.twipsPerPixel);
   form.style.backgroundColor = colour(core.formBackground());
-  return controls;
+  return { controls, size };
 }

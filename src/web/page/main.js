@@ -13,7 +13,7 @@ async function start() {
   const core = await createVelmora();
   const form = new core.Form();
   const formElement = document.getElementById("form");
-  const controls = buildForm(core, formElement);
+  const { controls, size } = buildForm(core, formElement);
   const boxes = createBoxes(core, form, controls.pole);
   boxes.showAll();
   wireCommands(
@@ -24,7 +24,7 @@ async function start() {
     createFailureDialog(document.getElementById("failure")),
   );
   wireCopy(formElement, boxes);
-  fitToWindow(formElement.parentElement, formElement);
+  fitToWindow(formElement.parentElement, formElement, size);
   document.title = core.caption();
   document.documentElement.dataset.ready = "true";
   performance.mark("velmora-ready");
