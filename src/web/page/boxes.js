@@ -27,9 +27,21 @@ export function createBoxes(core, form, poles) {
   const coreTexts = []; // what the core holds, exactly
   const shown = []; // what the page last wrote into each box, as the box gives it back
 
+  // The multi-line boxes scrolled away from their start, as their scroll events tell: a new text
+  // scrolls only these back, since setting scrollTop lays the page out at once and the browser
+  // lays it out for the new text anyway.
+  const scrolledDown = new Set();
   for (const box of poles) {
     if (box instanceof HTMLInputElement) {
       box.addEventListener("input", () => dropSplitCharacter(box));
+    } else {
+      box.addEventListener("scroll", () => {
+        if (box.scrollTop > 0) {
+          scrolledDown.add(box);
+        } else {
+          scrolledDown.delete(box);
+        }
+      });
     }
   }
 
@@ -50,21 +62,22 @@ export function createBoxes(core, form, poles) {
       poles.forEach((box, k) => {
         const text = form.text(k);
         if (text !== coreTexts[k]) {
-          // A box not yet shown has never been scrolled; setting scrollTop would lay out the
-          // whole page before its first frame.
-          const scrolled = shown[k] !== undefined;
           coreTexts[k] = text;
           box.value = withLf(text);
           shown[k] = box.value;
           if (box instanceof HTMLTextAreaElement) {
             box.setSelectionRange(0, 0); // a new text is shown from its start, as in the window
-            if (scrolled) {
+            if (scrolledDown.has(box)) {
               box.scrollTop = 0;
             }
           }
         }
       });
-      poles[core.reportBox].readOnly = form.reportLocked();
+      // Setting the lock again, even unchanged, would have the box's style worked out anew.
+      const locked = form.reportLocked();
+      if (poles[core.reportBox].readOnly !== locked) {
+        poles[core.reportBox].readOnly = locked;
+      }
     },
 
     // The core's exact text of a box the user has not changed since, else undefined.
