@@ -1,6 +1,7 @@
 #include "web/glue/table_values.h"
 
 #include <array>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -12,25 +13,67 @@ namespace {
 
 using emscripten::val;
 
-val text(std::string_view utf8) {
-    return val(std::string(utf8));
+// Each value reaches the page as one JSON text that JavaScript parses in one call: an object
+// built field by field through embind would cross between wasm and JavaScript for every field.
+class JsonObject {
+public:
+    void number(std::string_view name, int value) { key(name) += std::to_string(value); }
+    void flag(std::string_view name, bool value) { key(name) += value ? "true" : "false"; }
+    void text(std::string_view name, std::string_view value) { quoted(key(name), value); }
+    void nested(std::string_view name, const std::string& json) { key(name) += json; }
+
+    std::string close() {
+        out_ += out_.empty() ? "{}" : "}";
+        return std::move(out_);
+    }
+
+private:
+    std::string& key(std::string_view name) {
+        out_ += out_.empty() ? '{' : ',';
+        quoted(out_, name);
+        out_ += ':';
+        return out_;
+    }
+
+    static void quoted(std::string& out, std::string_view value) {
+        out += '"';
+        for (const char c : value) {
+            if (c == '"' || c == '\\') {
+                out += '\\';
+                out += c;
+            } else if (static_cast<unsigned char>(c) < 0x20) {
+                std::array<char, 7> escaped{};
+                std::snprintf(escaped.data(), escaped.size(), "\\u%04x", static_cast<unsigned>(c));
+                out += escaped.data();
+            } else {
+                out += c;
+            }
+        }
+        out += '"';
+    }
+
+    std::string out_;
+};
+
+val parsed(const std::string& json) {
+    return val::global("JSON").call<val>("parse", json);
 }
 
-val toValue(Twips place) {
-    val value = val::object();
-    value.set("left", place.left);
-    value.set("top", place.top);
-    value.set("width", place.width);
-    value.set("height", place.height);
-    return value;
+std::string toJson(Twips place) {
+    JsonObject json;
+    json.number("left", place.left);
+    json.number("top", place.top);
+    json.number("width", place.width);
+    json.number("height", place.height);
+    return json.close();
 }
 
-val toValue(Rgb colour) {
-    val value = val::object();
-    value.set("red", colour.red);
-    value.set("green", colour.green);
-    value.set("blue", colour.blue);
-    return value;
+std::string toJson(Rgb colour) {
+    JsonObject json;
+    json.number("red", colour.red);
+    json.number("green", colour.green);
+    json.number("blue", colour.blue);
+    return json.close();
 }
 
 std::string_view arrayName(ControlArray array) {
@@ -38,42 +81,46 @@ std::string_view arrayName(ControlArray array) {
     return names.at(static_cast<std::size_t>(array));
 }
 
-val toValue(const ControlDescriptor& row) {
-    val value = val::object();
-    value.set("array", text(arrayName(row.array)));
-    value.set("index", row.index);
-    value.set("role", text(row.role));
-    value.set("place", toValue(row.place));
-    value.set("tabIndex", row.tabIndex);
-    value.set("text", text(row.text));
-    value.set("multiLine", row.multiLine);
-    value.set("readOnly", row.readOnly);
-    value.set("maxLength", row.maxLength);
-    value.set("background", toValue(row.background));
-    value.set("foreground", toValue(row.foreground));
-    value.set("centred", row.centred);
-    value.set("toolTip", text(row.toolTip));
-    value.set("accessibleName", text(row.accessibleName));
-    value.set("labelFor", row.labelFor);
-    return value;
+std::string toJson(const ControlDescriptor& row) {
+    JsonObject json;
+    json.text("array", arrayName(row.array));
+    json.number("index", row.index);
+    json.text("role", row.role);
+    json.nested("place", toJson(row.place));
+    json.number("tabIndex", row.tabIndex);
+    json.text("text", row.text);
+    json.flag("multiLine", row.multiLine);
+    json.flag("readOnly", row.readOnly);
+    json.number("maxLength", row.maxLength);
+    json.nested("background", toJson(row.background));
+    json.nested("foreground", toJson(row.foreground));
+    json.flag("centred", row.centred);
+    json.text("toolTip", row.toolTip);
+    json.text("accessibleName", row.accessibleName);
+    json.number("labelFor", row.labelFor);
+    return json.close();
 }
 
 }  // namespace
 
 val controlTableValue() {
-    val rows = val::array();
+    std::string rows = "[";
     for (const ControlDescriptor& row : controlTable()) {
-        rows.call<void>("push", toValue(row));
+        if (rows.size() > 1) {
+            rows += ',';
+        }
+        rows += toJson(row);
     }
-    return rows;
+    rows += ']';
+    return parsed(rows);
 }
 
 val clientAreaValue() {
-    return toValue(clientArea);
+    return parsed(toJson(clientArea));
 }
 
 val formBackgroundValue() {
-    return toValue(formBackground);
+    return parsed(toJson(formBackground));
 }
 
 }  // namespace velmora
