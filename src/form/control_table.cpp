@@ -21,6 +21,10 @@ using enum ControlArray;
 
 }  // namespace
 
+std::string windowCaption() {
+    return std::string(publisherAddress) + ' ' + std::string(captionText);
+}
+
 std::span<const ControlDescriptor> controlTable() {
     // clang-format off
     static const std::array<ControlDescriptor, 11> table{{

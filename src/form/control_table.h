@@ -5,6 +5,7 @@
 // loop, so a control's look and behaviour are changed here and nowhere else.
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace velmora {
@@ -56,6 +57,9 @@ inline constexpr Twips clientArea{0, 0, 9375, 6465};
 inline constexpr std::string_view publisherAddress = "https://velmora.example";
 inline constexpr std::string_view captionText =
     "Извеждане на сума от естествени числа словом - чрез текст";
+
+// The window's caption: the publisher's address, one blank, then the caption text.
+std::string windowCaption();
 
 std::span<const ControlDescriptor> controlTable();
 

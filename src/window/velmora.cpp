@@ -24,7 +24,7 @@ Velmora::Velmora(QWidget* parent) : QWidget(parent), commands_(state_, boxes_) {
 // The font goes on the form before the controls exist, so they inherit it without a font change
 // going through each of them.
 void Velmora::setUpForm() {
-    setWindowTitle(fromUtf8(publisherAddress) + QLatin1Char(' ') + fromUtf8(captionText));
+    setWindowTitle(fromUtf8(windowCaption()));
     setFixedSize(clientArea.width / twipsPerPixel, clientArea.height / twipsPerPixel);
     setPalette(formPalette());
     QFont font(QStringLiteral("Times New Roman"), 12);

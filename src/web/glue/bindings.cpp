@@ -14,14 +14,6 @@
 #include "web/glue/table_values.h"
 #include "web/glue/web_form.h"
 
-namespace {
-
-std::string caption() {
-    return std::string(velmora::publisherAddress) + " " + std::string(velmora::captionText);
-}
-
-}  // namespace
-
 EMSCRIPTEN_BINDINGS(velmora) {
     using namespace emscripten;
     using velmora::WebForm;
@@ -36,7 +28,7 @@ EMSCRIPTEN_BINDINGS(velmora) {
     function("controlTable", &velmora::controlTableValue);
     function("clientArea", &velmora::clientAreaValue);
     function("formBackground", &velmora::formBackgroundValue);
-    function("caption", &caption);
+    function("caption", &velmora::windowCaption);
 
     constant("twipsPerPixel", velmora::twipsPerPixel);
     constant("taskBox", static_cast<int>(velmora::taskBox));
