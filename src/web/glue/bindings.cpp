@@ -1,5 +1,5 @@
 // What the core offers the page's script: the form with its boxes and commands, the control
-// table, the window's properties and the indices of the boxes and buttons.
+// table and the window's properties as plain values, and the indices of the boxes and buttons.
 //   const core = await createVelmora();
 //   const form = new core.Form();          // runs the load command
 //   form.setText(core.firstOperandBox, "12"); form.click(core.computeButton);
@@ -25,9 +25,10 @@ EMSCRIPTEN_BINDINGS(velmora) {
         .function("reportLocked", &WebForm::reportLocked)
         .function("click", &WebForm::click);
 
-    function("controlTable", &velmora::controlTableValue);
-    function("clientArea", &velmora::clientAreaValue);
-    function("formBackground", &velmora::formBackgroundValue);
+    // As JavaScript values through controlTable, clientArea and formBackground (table_values.js).
+    function("controlTableJson", &velmora::controlTableJson);
+    function("clientAreaJson", &velmora::clientAreaJson);
+    function("formBackgroundJson", &velmora::formBackgroundJson);
     function("caption", &velmora::windowCaption);
 
     constant("twipsPerPixel", velmora::twipsPerPixel);

@@ -11,10 +11,9 @@ namespace velmora {
 
 namespace {
 
-using emscripten::val;
-
-// Each value reaches the page as one JSON text that JavaScript parses in one call: an object
-// built field by field through embind would cross between wasm and JavaScript for every field.
+// Each value reaches the page as one JSON text that it parses in one call: an object built
+// field by field through embind's values would cross between wasm and JavaScript for every field
+// and bring embind's machinery for values into the page's start.
 class JsonObject {
 public:
     void number(std::string_view name, int value) { key(name) += std::to_string(value); }
@@ -54,10 +53,6 @@ private:
 
     std::string out_;
 };
-
-val parsed(const std::string& json) {
-    return val::global("JSON").call<val>("parse", json);
-}
 
 std::string toJson(Twips place) {
     JsonObject json;
@@ -103,7 +98,7 @@ std::string toJson(const ControlDescriptor& row) {
 
 }  // namespace
 
-val controlTableValue() {
+std::string controlTableJson() {
     std::string rows = "[";
     for (const ControlDescriptor& row : controlTable()) {
         if (rows.size() > 1) {
@@ -112,15 +107,15 @@ val controlTableValue() {
         rows += toJson(row);
     }
     rows += ']';
-    return parsed(rows);
+    return rows;
 }
 
-val clientAreaValue() {
-    return parsed(toJson(clientArea));
+std::string clientAreaJson() {
+    return toJson(clientArea);
 }
 
-val formBackgroundValue() {
-    return parsed(toJson(formBackground));
+std::string formBackgroundJson() {
+    return toJson(formBackground);
 }
 
 }  // namespace velmora

@@ -1,14 +1,15 @@
 #pragma once
-// The shared form layer as JavaScript values for the page: every row of the control table as a
-// plain object with all its fields, and the window's own properties (caption, client area,
-// background). The page builds its form from these and writes none of them a second time.
+// The shared form layer as JSON texts for the page: every row of the control table as an object
+// with all its fields, and the window's own client area and background. table_values.js hands
+// them to the page parsed, as plain values; the page builds its form from these and writes none
+// of them a second time.
 
-#include <emscripten/val.h>
+#include <string>
 
 namespace velmora {
 
-emscripten::val controlTableValue();
-emscripten::val clientAreaValue();
-emscripten::val formBackgroundValue();
+std::string controlTableJson();
+std::string clientAreaJson();
+std::string formBackgroundJson();
 
 }  // namespace velmora
