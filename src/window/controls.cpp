@@ -82,14 +82,15 @@ void applyStyle(QWidget* control, QStyle* style) {
     }
 }
 
-void applyCommon(const ControlDescriptor& row, QWidget* control) {
+// Only a label needs its face filled: boxes and buttons paint their whole rectangle themselves.
+void applyCommon(const ControlDescriptor& row, QWidget* control, const QPalette& light) {
     control->setObjectName(objectName(row));
     control->setGeometry(toPixels(row.place));
     control->setToolTip(fromUtf8(row.toolTip));
     control->setAccessibleName(fromUtf8(row.accessibleName));
     control->setAccessibleDescription(fromUtf8(row.role));
-    control->setPalette(controlPalette(row));
-    control->setAutoFillBackground(true);
+    control->setPalette(controlPalette(row, light));
+    control->setAutoFillBackground(row.array == ControlArray::etiket);
 }
 
 // Labels take no focus, so they drop out of the chain; the others follow their tab index.
@@ -119,13 +120,13 @@ void linkLabels(const ControlArrays& arrays) {
 
 }  // namespace
 
-ControlArrays buildControls(QWidget* form, QStyle* style) {
+ControlArrays buildControls(QWidget* form, QStyle* style, const QPalette& light) {
     ControlArrays arrays;
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlDescriptor& row : controlTable()) {
         QWidget* control = makeControl(row, form, arrays);
         applyStyle(control, style);
-        applyCommon(row, control);
+        applyCommon(row, control, light);
         tabOrder.emplace_back(row.tabIndex, control);
     }
     chainTabOrder(std::move(tabOrder));

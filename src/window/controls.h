@@ -19,7 +19,8 @@ struct ControlArrays {
     std::array<QLabel*, etiketCount> etiket{};
 };
 
-// Creates every control of the table as a child of form, drawn in the given style.
-ControlArrays buildControls(QWidget* form, QStyle* style);
+// Creates every control of the table as a child of form, drawn in the given style, with its
+// palette over the given light one.
+ControlArrays buildControls(QWidget* form, QStyle* style, const QPalette& light);
 
 }  // namespace velmora

@@ -46,6 +46,8 @@ void setSelectionAndHint(QPalette& palette, const QColor& text) {
     setInEveryGroup(palette, QPalette::PlaceholderText, hint);
 }
 
+}  // namespace
+
 // Qt's own light palette, on which the form was laid out: grey bevels, frames and scroll bars.
 QPalette lightPalette() {
     const QColor grey(239, 239, 239);
@@ -56,18 +58,16 @@ QPalette lightPalette() {
     return palette;
 }
 
-}  // namespace
-
-QPalette formPalette() {
-    QPalette palette = lightPalette();
+QPalette formPalette(const QPalette& light) {
+    QPalette palette = light;
     setInEveryGroup(palette, QPalette::Window, toColour(formBackground));
     return palette;
 }
 
 // The table's text colour holds in every group: the program never disables a control, and a
 // desktop's light disabled text would be unreadable on these faces.
-QPalette controlPalette(const ControlDescriptor& row) {
-    QPalette palette = lightPalette();
+QPalette controlPalette(const ControlDescriptor& row, const QPalette& light) {
+    QPalette palette = light;
     const Roles roles = rolesOf(row.array);
     const QColor text = toColour(row.foreground);
     setInEveryGroup(palette, roles.face, toColour(row.background));

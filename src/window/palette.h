@@ -10,10 +10,13 @@
 
 namespace velmora {
 
+// Qt's own light palette, built once per form and shared by the form's palettes below.
+QPalette lightPalette();
+
 // The form's own palette: its background colour over the light palette.
-QPalette formPalette();
+QPalette formPalette(const QPalette& light);
 
 // A control's palette: its background and text colours in the roles its kind draws with.
-QPalette controlPalette(const ControlDescriptor& row);
+QPalette controlPalette(const ControlDescriptor& row, const QPalette& light);
 
 }  // namespace velmora

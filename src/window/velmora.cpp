@@ -14,8 +14,9 @@ namespace velmora {
 
 Velmora::Velmora(QWidget* parent) : QWidget(parent), commands_(state_, boxes_) {
     presentFormAsFrame();
-    setUpForm();
-    controls_ = buildControls(this, classicStyle());
+    const QPalette light = lightPalette();
+    setUpForm(light);
+    controls_ = buildControls(this, classicStyle(), light);
     attachBoxes();
     connectEvents();
     commands_.load();
@@ -23,10 +24,10 @@ Velmora::Velmora(QWidget* parent) : QWidget(parent), commands_(state_, boxes_) {
 
 // The font goes on the form before the controls exist, so they inherit it without a font change
 // going through each of them.
-void Velmora::setUpForm() {
+void Velmora::setUpForm(const QPalette& light) {
     setWindowTitle(fromUtf8(windowCaption()));
     setFixedSize(clientArea.width / twipsPerPixel, clientArea.height / twipsPerPixel);
-    setPalette(formPalette());
+    setPalette(formPalette(light));
     QFont font(QStringLiteral("Times New Roman"), 12);
     font.setWeight(QFont::Normal);
     setFont(font);

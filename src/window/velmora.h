@@ -28,7 +28,7 @@ public:
     Boxes& boxes() { return boxes_; }
 
 private:
-    void setUpForm();
+    void setUpForm(const QPalette& light);
     QStyle* classicStyle();
     void attachBoxes();
     void connectEvents();
