@@ -2,12 +2,34 @@
 
 #include <QApplication>
 #include <QTranslator>
+#include <algorithm>
+#include <array>
 
 #include "window/qt_translation.h"
 #include "window/velmora.h"
 
+namespace {
+
+// The form's font is the program's before any widget exists: a text box lays out its first text
+// in the program's font before it takes its parent's, and the desktop's font is then never
+// loaded at start. Tooltips, menus and message boxes keep the desktop's fonts.
+void useFormFont() {
+    constexpr std::array<const char*, 4> popups{"QTipLabel", "QMenu", "QMessageBox",
+                                                "QMessageBoxLabel"};
+    std::array<QFont, popups.size()> desktop;
+    std::transform(popups.begin(), popups.end(), desktop.begin(),
+                   [](const char* popup) { return QApplication::font(popup); });
+    QApplication::setFont(velmora::formFont());
+    for (std::size_t i = 0; i < popups.size(); ++i) {
+        QApplication::setFont(desktop.at(i), popups.at(i));
+    }
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    useFormFont();
     // Installed before the window is built, so every text Qt supplies comes up in Bulgarian.
     QTranslator qtTexts;
     velmora::installQtTranslation(qtTexts);

@@ -12,6 +12,12 @@
 
 namespace velmora {
 
+QFont formFont() {
+    QFont font(QStringLiteral("Times New Roman"), 12);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
 Velmora::Velmora(QWidget* parent) : QWidget(parent), commands_(state_, boxes_) {
     presentFormAsFrame();
     const QPalette light = lightPalette();
@@ -28,9 +34,7 @@ void Velmora::setUpForm(const QPalette& light) {
     setWindowTitle(fromUtf8(windowCaption()));
     setFixedSize(clientArea.width / twipsPerPixel, clientArea.height / twipsPerPixel);
     setPalette(formPalette(light));
-    QFont font(QStringLiteral("Times New Roman"), 12);
-    font.setWeight(QFont::Normal);
-    setFont(font);
+    setFont(formFont());
     setWindowIcon(velmoraIcon());
 }
 

@@ -14,6 +14,9 @@
 
 namespace velmora {
 
+// The form's font, which every control inherits.
+QFont formFont();
+
 class Velmora : public QWidget {
     Q_OBJECT
 
