@@ -8,16 +8,6 @@ module.exports = defineConfig({
   reporter: [["list"]],
   use: {
     headless: true,
-    launchOptions: {
-      executablePath: "/usr/bin/chromium",
-      args: [
-        "--no-sandbox",
-        "--disable-gpu",
-        "--disable-background-networking",
-        "--disable-component-update",
-        "--disable-sync",
-        "--no-first-run",
-      ],
-    },
+    launchOptions: require("./tests/web/chromium.js"),
   },
 });

@@ -2,13 +2,13 @@
 // Chromium, computes the numbers it starts with and saves the form (the window's client area) after it, with the report
 // scrolled to its words, as the window's picture shows it.
 import { chromium } from "@playwright/test";
+import chromiumLaunch from "../tests/web/chromium.js";
 import process from "node:process";
 import { pathToFileURL } from "node:url";
 
 const [pageFile, picture] = process.argv.slice(2);
 const browser = await chromium.launch({
-  executablePath: "/usr/bin/chromium",
-  args: ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking"],
+  ...chromiumLaunch,
   ignoreDefaultArgs: ["--hide-scrollbars"],
 });
 try {

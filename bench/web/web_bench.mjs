@@ -3,6 +3,7 @@
 //   node bench/web/web_bench.mjs
 // It needs the page (scripts/web) and, for the core's ratio, build/bench/core_bench (scripts/setup).
 import { chromium } from "@playwright/test";
+import chromiumLaunch from "../../tests/web/chromium.js";
 import { execFileSync } from "node:child_process";
 import { existsSync, mkdtempSync, rmSync, writeFileSync } from "node:fs";
 import { createRequire } from "node:module";
@@ -19,15 +20,6 @@ const runs = Math.max(20, Number(process.env.VELMORA_BENCH_RUNS ?? 30));
 // The operands of BM_FullReport (bench/core_bench_words.cpp): a sum with 22 non-zero groups.
 const firstOperand = "43141592653589793238462643383279502884197169399375105820974944592";
 const secondOperand = "52718281828459045235360287471352662497757247093699959574966967627";
-
-const chromiumArgs = [
-  "--no-sandbox",
-  "--disable-gpu",
-  "--disable-background-networking",
-  "--disable-component-update",
-  "--disable-sync",
-  "--no-first-run",
-];
 
 function median(values) {
   const sorted = [...values].sort((a, b) => a - b);
@@ -171,10 +163,7 @@ async function clickToReport(page, reports) {
 }
 
 async function inChromium(reports) {
-  const browser = await chromium.launch({
-    executablePath: "/usr/bin/chromium",
-    args: chromiumArgs,
-  });
+  const browser = await chromium.launch(chromiumLaunch);
   const work = mkdtempSync(path.join(os.tmpdir(), "velmora-bench-"));
   try {
     const context = await browser.newContext();
