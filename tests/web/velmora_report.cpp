@@ -5,37 +5,25 @@
 // in order, as in one window; "<as started>" leaves a box as it was.
 //   velmora_report FIRST SECOND [FIRST SECOND]...
 
-#include <cstdio>
 #include <exception>
 #include <iostream>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "form/control_table.h"
 #include "form/failure_message.h"
+#include "form/json_text.h"
+#include "form/starting_texts.h"
 #include "support/calculator.h"
 
 namespace {
 
 constexpr std::string_view asStarted = "<as started>";
 
-// UTF-8 passes through; quotes, backslashes and control characters are escaped.
 std::string jsonString(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
+    std::string out;
+    velmora::appendJsonString(out, text);
+    return out;
 }
 
 void typeInto(velmora::testing::Calculator& calculator, int box, std::string_view text) {
@@ -53,11 +41,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     velmora::testing::Calculator calculator;
-    for (const auto& control : velmora::controlTable()) {
-        if (control.array == velmora::ControlArray::pole) {
-            calculator.boxes.setText(control.index, std::string(control.text));
-        }
-    }
+    velmora::setStartingTexts(calculator.boxes);
     std::cout << "[";
     for (std::size_t at = 0; at < args.size(); at += 2) {
         typeInto(calculator, velmora::firstOperandBox, args[at]);

@@ -1,11 +1,11 @@
 #include "web/glue/table_values.h"
 
 #include <array>
-#include <cstdio>
 #include <string>
 #include <string_view>
 
 #include "form/control_table.h"
+#include "form/json_text.h"
 
 namespace velmora {
 
@@ -18,7 +18,7 @@ class JsonObject {
 public:
     void number(std::string_view name, int value) { key(name) += std::to_string(value); }
     void flag(std::string_view name, bool value) { key(name) += value ? "true" : "false"; }
-    void text(std::string_view name, std::string_view value) { quoted(key(name), value); }
+    void text(std::string_view name, std::string_view value) { appendJsonString(key(name), value); }
     void nested(std::string_view name, const std::string& json) { key(name) += json; }
 
     std::string close() {
@@ -29,26 +29,9 @@ public:
 private:
     std::string& key(std::string_view name) {
         out_ += out_.empty() ? '{' : ',';
-        quoted(out_, name);
+        appendJsonString(out_, name);
         out_ += ':';
         return out_;
-    }
-
-    static void quoted(std::string& out, std::string_view value) {
-        out += '"';
-        for (const char c : value) {
-            if (c == '"' || c == '\\') {
-                out += '\\';
-                out += c;
-            } else if (static_cast<unsigned char>(c) < 0x20) {
-                std::array<char, 7> escaped{};
-                std::snprintf(escaped.data(), escaped.size(), "\\u%04x", static_cast<unsigned>(c));
-                out += escaped.data();
-            } else {
-                out += c;
-            }
-        }
-        out += '"';
     }
 
     std::string out_;

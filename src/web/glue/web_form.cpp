@@ -2,20 +2,13 @@
 
 #include <exception>
 
-#include "form/control_table.h"
 #include "form/failure_message.h"
+#include "form/starting_texts.h"
 
 namespace velmora {
 
 WebForm::WebForm() : commands_(state_, boxes_) {
-    for (const ControlDescriptor& row : controlTable()) {
-        if (row.array == ControlArray::pole) {
-            boxes_.setText(row.index, std::string(row.text));
-            if (row.index == reportBox) {
-                boxes_.setReportLocked(row.readOnly);
-            }
-        }
-    }
+    setStartingTexts(boxes_);
     commands_.load();
 }
 

@@ -1,0 +1,12 @@
+#pragma once
+// Texts handed to a script as JSON strings: UTF-8 passes through as it is; quotes, backslashes
+// and control characters (the CR LF of the report among them) are escaped.
+
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+void appendJsonString(std::string& out, std::string_view text);
+
+}  // namespace velmora
