@@ -1,6 +1,6 @@
 // The picture of the browser edition: PAGE PICTURE. Opens the page from file:// in Debian's
-// Chromium, computes the numbers it starts with and saves the form (the window's client area) after it, with the report
-// scrolled to its words, as the window's picture shows it.
+// Chromium, computes the numbers it starts with and saves the form (the window's client area)
+// after it, with the report scrolled to its words, as the window's picture shows it.
 import { chromium } from "@playwright/test";
 import chromiumLaunch from "../tests/web/chromium.js";
 import process from "node:process";

@@ -5,7 +5,7 @@
 // of a box (maxlength) binds only what the user types or pastes: the program's writes through
 // `value` are never cut.
 
-const withCrLf = (text) => text.replaceAll("\n", "\r\n");
+export const withCrLf = (text) => text.replaceAll("\n", "\r\n");
 const withLf = (text) => text.replaceAll("\r\n", "\n");
 
 // A paste cut at the limit can split a character outside the basic plane, which counts as two;

@@ -2,6 +2,8 @@
 // a textarea alone would hand out LF. The whole text of a box is the core's exact text; a part of
 // it is its lines joined with CR LF. Cutting from an unlocked box also takes the part out.
 
+import { withCrLf } from "./boxes.js";
+
 export function wireCopy(formElement, boxes) {
   const handle = (event) => {
     const box = event.target;
@@ -13,10 +15,7 @@ export function wireCopy(formElement, boxes) {
       return;
     }
     const whole = start === 0 && end === value.length ? boxes.exactText(box) : undefined;
-    event.clipboardData.setData(
-      "text/plain",
-      whole ?? value.slice(start, end).replaceAll("\n", "\r\n"),
-    );
+    event.clipboardData.setData("text/plain", whole ?? withCrLf(value.slice(start, end)));
     event.preventDefault();
     if (event.type === "cut") {
       box.setRangeText("", start, end, "end");
