@@ -1,44 +1,118 @@
-// What the core offers the page's script: the form with its boxes and commands, the control
-// table and the window's properties as plain values, and the indices of the boxes and buttons.
+// What the core offers the page's script, as plain C functions that module_api.js, inside the
+// module, wraps into the Form class, values and constants the page uses:
 //   const core = await createVelmora();
 //   const form = new core.Form();          // runs the load command
 //   form.setText(core.firstOperandBox, "12"); form.click(core.computeButton);
 //   form.text(core.reportBox); form.reportLocked(); form.delete();
+//   core.controlTable(); core.clientArea(); core.formBackground(); core.caption();
+// Texts cross as UTF-8 through one exchange buffer in the wasm memory: the script writes a text
+// there before setText, and every function that answers with a text leaves it there and returns
+// its size. Unlike embind, this glue builds no JavaScript function from a string at start-up, so
+// the page runs under a Content-Security-Policy without 'unsafe-eval'.
 
-#include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
+
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "form/commands.h"
 #include "form/control_table.h"
+#include "form/json_text.h"
 #include "state/boxes.h"
 #include "web/glue/table_values.h"
 #include "web/glue/web_form.h"
 
-EMSCRIPTEN_BINDINGS(velmora) {
-    using namespace emscripten;
-    using velmora::WebForm;
+namespace {
 
-    class_<WebForm>("Form")
-        .constructor<>()
-        .function("text", &WebForm::text)
-        .function("setText", &WebForm::setText)
-        .function("reportLocked", &WebForm::reportLocked)
-        .function("click", &WebForm::click);
+using velmora::WebForm;
 
-    // As JavaScript values through controlTable, clientArea and formBackground (table_values.js).
-    function("controlTableJson", &velmora::controlTableJson);
-    function("clientAreaJson", &velmora::clientAreaJson);
-    function("formBackgroundJson", &velmora::formBackgroundJson);
-    function("caption", &velmora::windowCaption);
+std::string exchange;
 
-    constant("twipsPerPixel", velmora::twipsPerPixel);
-    constant("taskBox", static_cast<int>(velmora::taskBox));
-    constant("reportBox", static_cast<int>(velmora::reportBox));
-    constant("resultBox", static_cast<int>(velmora::resultBox));
-    constant("firstOperandBox", static_cast<int>(velmora::firstOperandBox));
-    constant("secondOperandBox", static_cast<int>(velmora::secondOperandBox));
-    constant("boxCount", velmora::boxCount);
-    constant("noBox", velmora::noBox);
-    constant("computeButton", static_cast<int>(velmora::computeButton));
-    constant("clearButton", static_cast<int>(velmora::clearButton));
+std::size_t answer(std::string text) {
+    exchange = std::move(text);
+    return exchange.size();
 }
+
+// The indices the script names boxes and buttons by, and the scale of the twips.
+std::string constantsJson() {
+    std::string json;
+    const auto add = [&json](std::string_view name, int value) {
+        json += json.empty() ? '{' : ',';
+        velmora::appendJsonString(json, name);
+        json += ':';
+        json += std::to_string(value);
+    };
+    add("twipsPerPixel", velmora::twipsPerPixel);
+    add("taskBox", velmora::taskBox);
+    add("reportBox", velmora::reportBox);
+    add("resultBox", velmora::resultBox);
+    add("firstOperandBox", velmora::firstOperandBox);
+    add("secondOperandBox", velmora::secondOperandBox);
+    add("boxCount", velmora::boxCount);
+    add("noBox", velmora::noBox);
+    add("computeButton", velmora::computeButton);
+    add("clearButton", velmora::clearButton);
+    return json + '}';
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE char* velmora_exchange_data() {
+    return exchange.data();
+}
+
+// Room for a text of up to size bytes that the script is to write.
+EMSCRIPTEN_KEEPALIVE char* velmora_exchange_reserve(std::size_t size) {
+    exchange.resize(size);
+    return exchange.data();
+}
+
+EMSCRIPTEN_KEEPALIVE WebForm* velmora_form_new() {
+    return new WebForm();
+}
+
+EMSCRIPTEN_KEEPALIVE void velmora_form_delete(WebForm* form) {
+    delete form;
+}
+
+EMSCRIPTEN_KEEPALIVE std::size_t velmora_form_text(const WebForm* form, int box) {
+    return answer(form->text(box));
+}
+
+// The first size bytes of the exchange buffer become the text of the box.
+EMSCRIPTEN_KEEPALIVE void velmora_form_set_text(WebForm* form, int box, std::size_t size) {
+    form->setText(box, exchange.substr(0, size));
+}
+
+EMSCRIPTEN_KEEPALIVE int velmora_form_report_locked(const WebForm* form) {
+    return form->reportLocked() ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE std::size_t velmora_form_click(WebForm* form, int index) {
+    return answer(form->click(index));
+}
+
+EMSCRIPTEN_KEEPALIVE std::size_t velmora_control_table() {
+    return answer(velmora::controlTableJson());
+}
+
+EMSCRIPTEN_KEEPALIVE std::size_t velmora_client_area() {
+    return answer(velmora::clientAreaJson());
+}
+
+EMSCRIPTEN_KEEPALIVE std::size_t velmora_form_background() {
+    return answer(velmora::formBackgroundJson());
+}
+
+EMSCRIPTEN_KEEPALIVE std::size_t velmora_caption() {
+    return answer(velmora::windowCaption());
+}
+
+EMSCRIPTEN_KEEPALIVE std::size_t velmora_constants() {
+    return answer(constantsJson());
+}
+
+}  // extern "C"

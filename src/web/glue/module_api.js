@@ -1,0 +1,54 @@
+// Runs inside the core's module factory: the module's Form class, its values and its constants,
+// over the plain C functions of bindings.cpp. A text crosses as UTF-8 through the one exchange
+// buffer in the wasm memory; each function that answers with a text returns its size.
+/* global Module */
+const encoder = new TextEncoder();
+const decoder = new TextDecoder("utf-8", { ignoreBOM: true }); // a text may start with U+FEFF
+
+// The memory's views are replaced when it grows, so they are taken anew after every call.
+const answer = (size) => {
+  const at = Module._velmora_exchange_data();
+  return decoder.decode(Module.HEAPU8.subarray(at, at + size));
+};
+
+const handOver = (text) => {
+  const room = 3 * text.length; // the most UTF-8 takes for a UTF-16 text
+  const at = Module._velmora_exchange_reserve(room);
+  return encoder.encodeInto(text, Module.HEAPU8.subarray(at, at + room)).written;
+};
+
+Module.Form = class Form {
+  constructor() {
+    this.form = Module._velmora_form_new();
+  }
+
+  text(box) {
+    return answer(Module._velmora_form_text(this.form, box));
+  }
+
+  setText(box, text) {
+    Module._velmora_form_set_text(this.form, box, handOver(text));
+  }
+
+  reportLocked() {
+    return Module._velmora_form_report_locked(this.form) !== 0;
+  }
+
+  // "" when the command ended, else why it stopped.
+  click(index) {
+    return answer(Module._velmora_form_click(this.form, index));
+  }
+
+  delete() {
+    Module._velmora_form_delete(this.form);
+    this.form = 0;
+  }
+};
+
+Module.controlTable = () => JSON.parse(answer(Module._velmora_control_table()));
+Module.clientArea = () => JSON.parse(answer(Module._velmora_client_area()));
+Module.formBackground = () => JSON.parse(answer(Module._velmora_form_background()));
+Module.caption = () => answer(Module._velmora_caption());
+Module.onRuntimeInitialized = () => {
+  Object.assign(Module, JSON.parse(answer(Module._velmora_constants())));
+};
