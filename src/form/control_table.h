@@ -1,6 +1,6 @@
 #pragma once
 // The controls of the window as one table: for each control its array (Pole, Buton, Etiket) and
-// index, its role, place and size in twips, tab index, initial text, the properties it starts
+// index, its place and size in twips, tab index, initial text, the properties it starts
 // with and, for a label, the box it names. The form builds every control from this table in one
 // loop, so a control's look and behaviour are changed here and nowhere else.
 
@@ -33,7 +33,6 @@ struct Rgb {
 struct ControlDescriptor {
     ControlArray array;
     int index;
-    std::string_view role;  // spoken by screen readers as the control's description
     Twips place;
     int tabIndex;
     std::string_view text;
@@ -43,12 +42,16 @@ struct ControlDescriptor {
     Rgb background;
     Rgb foreground;  // the text colour: every control brings both, whatever the desktop's theme
     bool centred;
-    std::string_view toolTip;
+    std::string_view toolTip;  // also what a screen reader gives as the control's description
     std::string_view accessibleName;
     int labelFor;  // for a label, the Pole index of the box it names, so screen readers tie them
 };
 
 inline constexpr int noBox = -1;
+
+// Single-line boxes set their characters this much closer than the font does (in twips), so that
+// the longest sum, 67 characters with its sign, shows whole in the result box at the form's size.
+inline constexpr int singleLineLetterSpacing = -4;
 
 inline constexpr Rgb formBackground{128, 128, 255};
 inline constexpr Twips clientArea{0, 0, 9375, 6465};

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "window/box_text.h"
+#include "window/line_box.h"
 #include "window/palette.h"
 
 namespace velmora {
@@ -37,7 +38,7 @@ QWidget* makeBox(const ControlDescriptor& row, QWidget* form) {
         box->setLocked(row.readOnly);
         return box;
     }
-    auto* box = new QLineEdit(fromUtf8(row.text), form);
+    auto* box = new LineBox(fromUtf8(row.text), form);
     box->setMaxLength(row.maxLength);
     box->setReadOnly(row.readOnly);
     QObject::connect(box, &QLineEdit::textEdited, box, [box] { dropSplitCharacter(box); });
@@ -88,7 +89,7 @@ void applyCommon(const ControlDescriptor& row, QWidget* control, const QPalette&
     control->setGeometry(toPixels(row.place));
     control->setToolTip(fromUtf8(row.toolTip));
     control->setAccessibleName(fromUtf8(row.accessibleName));
-    control->setAccessibleDescription(fromUtf8(row.role));
+    control->setAccessibleDescription(control->toolTip());
     control->setPalette(controlPalette(row, light));
     control->setAutoFillBackground(row.array == ControlArray::etiket);
 }

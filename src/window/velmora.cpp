@@ -26,6 +26,7 @@ Velmora::Velmora(QWidget* parent) : QWidget(parent), commands_(state_, boxes_) {
     attachBoxes();
     connectEvents();
     commands_.load();
+    pole(focusAtStart)->setFocus();
 }
 
 // The font goes on the form before the controls exist, so they inherit it without a font change
@@ -63,9 +64,11 @@ void Velmora::connectEvents() {
     for (int index = 0; index < butonCount; ++index) {
         connect(buton(index), &QPushButton::clicked, this, [this, index] { handleClick(index); });
     }
-    for (const int box : {firstOperandBox, secondOperandBox}) {
-        connect(static_cast<QLineEdit*>(pole(box)), &QLineEdit::returnPressed, this,
-                [this] { handleClick(computeButton); });
+    for (int box = 0; box < poleCount; ++box) {
+        auto* line = qobject_cast<QLineEdit*>(pole(box));
+        if (line != nullptr && enterComputesIn(static_cast<Box>(box))) {
+            connect(line, &QLineEdit::returnPressed, this, [this] { handleClick(computeButton); });
+        }
     }
 }
 
@@ -78,6 +81,23 @@ void Velmora::handleClick(int index) {
     } catch (const std::exception& error) {
         boxes_.flush();
         showFailure(error);
+        return;
+    }
+    guideFocus(afterCommand(index, boxes_));
+}
+
+// Qt 6.4 cannot have a screen reader announce a text. So after a compute the focus moves to the
+// result box: a screen reader speaks its text, the sum, and then its description, which holds the
+// sum in words until the next command. Tab from there leads back to the first operand box, and
+// Enter computes again.
+void Velmora::guideFocus(const AfterCommand& after) {
+    QWidget* result = pole(resultBox);
+    result->setAccessibleDescription(after.sum.empty() ? result->toolTip()
+                                                       : fromUtf8(after.sumInWords));
+    if (!after.sum.empty()) {
+        result->setFocus(Qt::OtherFocusReason);
+    } else if (after.focus) {
+        pole(*after.focus)->setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -2,11 +2,13 @@
 // The form Velmora: the program's one window. It builds its control arrays from the control
 // table, owns the calculator state, the boxes that the calculator writes through and the three
 // commands. Its load runs the load command; both buttons reach one handler with their index,
-// which runs the command, shows what it wrote and tells the user in a message box if it failed.
+// which runs the command, shows what it wrote and tells the user in a message box if it failed;
+// then the focus goes where the pupil's next step is.
 
 #include <QWidget>
 #include <exception>
 
+#include "form/after_command.h"
 #include "form/commands.h"
 #include "state/calculator_state.h"
 #include "window/controls.h"
@@ -36,6 +38,7 @@ private:
     void attachBoxes();
     void connectEvents();
     void handleClick(int index);
+    void guideFocus(const AfterCommand& after);
     void showFailure(const std::exception& error);
 
     ControlArrays controls_;

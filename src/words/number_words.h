@@ -8,11 +8,15 @@
 // their piece themselves.
 
 #include <string>
+#include <string_view>
 
 #include "state/boxes.h"
 #include "state/calculator_state.h"
 
 namespace velmora {
+
+// The line of the report that the words follow.
+inline constexpr std::string_view wordsHeading = "Сумата словом:";
 
 class NumberWords {
 public:

@@ -30,7 +30,7 @@ void NumberWords::ReportInWords() {
     appendToReport(boxes_, {digitString, lineBreak});
     appendToReport(boxes_,
                    {"Абсолютната стойност на сумата е с ", count, " броя цифри ", lineBreak});
-    appendToReport(boxes_, "Сумата словом:\r\n");
+    appendToReport(boxes_, {wordsHeading, lineBreak});
 
     if (resultText.starts_with("+0")) {
         appendToReport(boxes_, "Нула\r\n");

@@ -46,6 +46,13 @@ inline void clear(const Velmora& form) {
     control<QPushButton>(form, "Buton1")->click();
 }
 
+// Shows the form and waits until it has the keyboard.
+inline bool showActive(Velmora& form) {
+    form.show();
+    form.activateWindow();
+    return QTest::qWaitForWindowActive(&form);
+}
+
 inline QString fromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }

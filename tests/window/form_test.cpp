@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QUrl>
@@ -54,6 +55,8 @@ private slots:
     void reportEditableAfterClear();
     void enterComputes_data();
     void enterComputes();
+    void focusFollowsThePupil();
+    void longestSumShownWhole();
 
 private:
     std::unique_ptr<Velmora> form_;
@@ -168,13 +171,13 @@ void FormTest::namesForScreenReaders() {
     QFETCH(QString, accessibleName);
     const QWidget* widget = control<QWidget>(*form_, name.toLatin1().constData());
     QCOMPARE(widget->accessibleName(), accessibleName);
-    QVERIFY(!widget->accessibleDescription().isEmpty());
+    // The description is the tooltip, or nothing, and never says the name again.
+    QCOMPARE(widget->accessibleDescription(), widget->toolTip());
+    QVERIFY(!widget->accessibleDescription().contains(accessibleName, Qt::CaseInsensitive));
 }
 
 void FormTest::tabOrder() {
-    form_->show();
-    form_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    QVERIFY(showActive(*form_));
     textBox(*form_, "Pole0")->setFocus();
 
     QStringList visited{form_->focusWidget()->objectName()};
@@ -280,6 +283,64 @@ void FormTest::enterComputes() {
     QCOMPARE(lineBox(*form_, "Pole2")->text(), QStringLiteral("+43252003274489856007"));
     QVERIFY(textBox(*form_, "Pole1")->toPlainText().startsWith(QStringLiteral("Число 1: +")));
     QVERIFY(textBox(*form_, "Pole1")->isReadOnly());
+}
+
+// A pupil at the keyboard: each step, the key pressed where the focus is (or the clear button
+// clicked), and where the focus is then. The sum's words stay in its description until a clear.
+void FormTest::focusFollowsThePupil() {
+    QVERIFY(showActive(*form_));
+    struct Step {
+        const char* what;
+        Qt::Key key;  // Qt::Key_unknown: click "Изчисти"
+        Qt::KeyboardModifiers modifiers;
+        const char* focus;
+    };
+    const Step steps[] = {
+        {"Tab to the second operand", Qt::Key_Tab, {}, "Pole4"},
+        {"Enter computes and moves to the sum", Qt::Key_Return, {}, "Pole2"},
+        {"Enter in the sum computes again", Qt::Key_Return, {}, "Pole2"},
+        {"Tab from the sum leads to the first operand", Qt::Key_Tab, {}, "Pole3"},
+        {"a clear brings the focus back to the first operand", Qt::Key_unknown, {}, "Pole3"},
+    };
+    QCOMPARE(form_->focusWidget()->objectName(), QStringLiteral("Pole3"));
+    QLineEdit* result = lineBox(*form_, "Pole2");
+    for (const Step& step : steps) {
+        if (step.key == Qt::Key_unknown) {
+            clear(*form_);
+        } else {
+            press(form_->focusWidget(), step.key, step.modifiers);
+        }
+        QCOMPARE(form_->focusWidget()->objectName(), QString::fromLatin1(step.focus));
+        const bool computed = !result->text().isEmpty();
+        QCOMPARE(result->accessibleDescription().contains(QStringLiteral("квинтилиона")), computed);
+    }
+    QCOMPARE(result->accessibleDescription(), result->toolTip());
+    type(form_->focusWidget(), QStringLiteral("5"));
+    QCOMPARE(lineBox(*form_, "Pole3")->text(), QStringLiteral("5"));
+}
+
+// The longest sum the boxes give, 66 digits and the sign, from its first character to its last
+// within the box at the form's size, with nothing scrolled away.
+void FormTest::longestSumShownWhole() {
+    QVERIFY(showActive(*form_));
+    const QString nines(65, QLatin1Char('9'));
+    for (const char* name : {"Pole3", "Pole4"}) {
+        lineBox(*form_, name)->setText(nines);
+    }
+    compute(*form_);
+    QLineEdit* result = lineBox(*form_, "Pole2");
+    QCOMPARE(result->text().size(), 67);
+    // The compute leaves the cursor after the last character. Had the box scrolled to show it, the
+    // cursor would come closer to the start than one advance of the text when moved there.
+    const auto cursorX = [result] {
+        return result->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    };
+    result->repaint();  // the box scrolls as it paints
+    const int end = cursorX();
+    result->setCursorPosition(0);
+    result->repaint();
+    const qreal shown = end - cursorX();
+    QCOMPARE_GE(shown, QFontMetricsF(result->font()).horizontalAdvance(result->text()) - 1);
 }
 
 }  // namespace velmora::testing

@@ -63,7 +63,6 @@ std::string toJson(const ControlDescriptor& row) {
     JsonObject json;
     json.text("array", arrayName(row.array));
     json.number("index", row.index);
-    json.text("role", row.role);
     json.nested("place", toJson(row.place));
     json.number("tabIndex", row.tabIndex);
     json.text("text", row.text);

@@ -1,0 +1,19 @@
+#pragma once
+// A single-line text box (the operand boxes and the result box). Its characters sit a little
+// closer than the font sets them, so that the longest sum shows whole. A read-only box shows no
+// text cursor, so it draws a frame of its own while it has the focus: the pupil sees where the
+// keyboard is, in the result box too.
+
+#include <QLineEdit>
+
+namespace velmora {
+
+class LineBox : public QLineEdit {
+public:
+    LineBox(const QString& text, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace velmora
