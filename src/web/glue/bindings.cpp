@@ -3,7 +3,8 @@
 //   const core = await createVelmora();
 //   const form = new core.Form();          // runs the load command
 //   form.setText(core.firstOperandBox, "12"); form.click(core.computeButton);
-//   form.text(core.reportBox); form.reportLocked(); form.delete();
+//   form.text(core.reportBox); form.reportLocked(); form.afterCommand(core.computeButton);
+//   form.delete(); core.enterComputesIn(core.resultBox);
 //   core.controlTable(); core.clientArea(); core.formBackground(); core.caption();
 // Texts cross as UTF-8 through one exchange buffer in the wasm memory: the script writes a text
 // there before setText, and every function that answers with a text leaves it there and returns
@@ -16,6 +17,7 @@
 #include <string>
 #include <string_view>
 
+#include "form/after_command.h"
 #include "form/commands.h"
 #include "form/control_table.h"
 #include "form/json_text.h"
@@ -53,6 +55,8 @@ std::string constantsJson() {
     add("noBox", velmora::noBox);
     add("computeButton", velmora::computeButton);
     add("clearButton", velmora::clearButton);
+    add("focusAtStart", velmora::focusAtStart);
+    add("singleLineLetterSpacing", velmora::singleLineLetterSpacing);
     return json + '}';
 }
 
@@ -93,6 +97,14 @@ EMSCRIPTEN_KEEPALIVE int velmora_form_report_locked(const WebForm* form) {
 
 EMSCRIPTEN_KEEPALIVE std::size_t velmora_form_click(WebForm* form, int index) {
     return answer(form->click(index));
+}
+
+EMSCRIPTEN_KEEPALIVE std::size_t velmora_form_after_command(const WebForm* form, int index) {
+    return answer(form->afterCommandJson(index));
+}
+
+EMSCRIPTEN_KEEPALIVE int velmora_enter_computes_in(int box) {
+    return velmora::enterComputesIn(static_cast<velmora::Box>(box)) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE std::size_t velmora_control_table() {

@@ -2,7 +2,10 @@
 
 #include <exception>
 
+#include "form/after_command.h"
+#include "form/control_table.h"
 #include "form/failure_message.h"
+#include "form/json_text.h"
 #include "form/starting_texts.h"
 
 namespace velmora {
@@ -21,6 +24,14 @@ std::string WebForm::click(int index) {
         return failureMessage(error);
     }
     return {};
+}
+
+std::string WebForm::afterCommandJson(int index) const {
+    const AfterCommand after = afterCommand(index, boxes_);
+    const int focus = after.focus ? *after.focus : noBox;
+    std::string json = "{\"focus\":" + std::to_string(focus) + ",\"spoken\":";
+    appendJsonString(json, after.spoken());
+    return json + '}';
 }
 
 }  // namespace velmora

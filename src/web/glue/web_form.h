@@ -3,7 +3,8 @@
 // the five boxes (in memory, started with the control table's texts) and the three commands, the
 // way the window does. Before a command the page hands in the texts the user changed; after it
 // the page reads every text back and shows it. A command that stops keeps what it had written
-// and gives the window's failure message instead of "".
+// and gives the window's failure message instead of ""; one that ended tells where the focus goes
+// and what a screen reader is told.
 
 #include <string>
 
@@ -25,6 +26,10 @@ public:
 
     // The click of Buton(index): "" when the command ended, else why it stopped.
     std::string click(int index);
+
+    // After a click that ended, as one JSON text: the box that takes the focus (noBox when the
+    // focus stays) and what a screen reader is told ("" for nothing).
+    std::string afterCommandJson(int index) const;
 
 private:
     CalculatorState state_;

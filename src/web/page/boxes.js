@@ -6,6 +6,21 @@
 // `value` are never cut.
 
 export const withCrLf = (text) => text.replaceAll("\n", "\r\n");
+
+// A locked multi-line box refuses typing itself instead of being readonly: Chromium moves no
+// caret in a readonly textarea, and a screen reader could not read its lines with the arrow keys.
+// A locked box asks for no on-screen keyboard.
+export const isLocked = (box) =>
+  box instanceof HTMLTextAreaElement ? box.getAttribute("aria-readonly") === "true" : box.readOnly;
+
+export function setLocked(box, locked) {
+  if (box instanceof HTMLTextAreaElement) {
+    box.setAttribute("aria-readonly", String(locked));
+    box.inputMode = locked ? "none" : "";
+  } else {
+    box.readOnly = locked;
+  }
+}
 const withLf = (text) => text.replaceAll("\r\n", "\n");
 
 // A paste cut at the limit can split a character outside the basic plane, which counts as two;
@@ -35,6 +50,13 @@ export function createBoxes(core, form, poles) {
     if (box instanceof HTMLInputElement) {
       box.addEventListener("input", () => dropSplitCharacter(box));
     } else {
+      box.addEventListener("beforeinput", (event) => isLocked(box) && event.preventDefault());
+      // What no beforeinput stops (an input method's composition) is taken back at once.
+      box.addEventListener("input", () => {
+        if (isLocked(box)) {
+          box.value = shown[poles.indexOf(box)];
+        }
+      });
       box.addEventListener("scroll", () => {
         if (box.scrollTop > 0) {
           scrolledDown.add(box);
@@ -75,8 +97,8 @@ export function createBoxes(core, form, poles) {
       });
       // Setting the lock again, even unchanged, would have the box's style worked out anew.
       const locked = form.reportLocked();
-      if (poles[core.reportBox].readOnly !== locked) {
-        poles[core.reportBox].readOnly = locked;
+      if (isLocked(poles[core.reportBox]) !== locked) {
+        setLocked(poles[core.reportBox], locked);
       }
     },
 

@@ -1,15 +1,30 @@
-// The commands: a click of a button, or Enter in an operand box for "Изчисли", reaches one handler
-// with the button's index, as in the window. The handler hands the core the boxes' texts, runs the
-// command, and shows what it wrote; a command that stops on an error keeps what it had written,
-// and the failure dialog then tells why.
+// The commands: a click of a button, or Enter in a box that holds a number for "Изчисли", reaches
+// one handler with the button's index, as in the window. The handler hands the core the boxes'
+// texts, runs the command, and shows what it wrote; a command that stops on an error keeps what it
+// had written, and the failure dialog then tells why. A command that ended moves the focus where
+// the core says and has a screen reader speak what it says, through the polite status region:
+// after a compute, the sum and the sum in words, with the focus left where the pupil is.
 
-export function wireCommands(core, form, controls, boxes, failure) {
+// A status region speaks a change of its text; the same text again is made to differ by a
+// no-break space, so that a compute repeated is spoken again.
+function announce(status, text) {
+  status.textContent = text && text === status.textContent ? `${text}\u00a0` : text;
+}
+
+export function wireCommands(core, form, controls, boxes, failure, status) {
   const run = (index) => {
     boxes.handIn();
     const message = form.click(index);
     boxes.showAll();
     if (message) {
+      announce(status, "");
       failure.show(message);
+      return;
+    }
+    const { focus, spoken } = form.afterCommand(index);
+    announce(status, spoken);
+    if (focus !== core.noBox) {
+      controls.pole[focus].focus();
     }
   };
 
@@ -21,9 +36,9 @@ export function wireCommands(core, form, controls, boxes, failure) {
     }
   });
 
-  const operands = [controls.pole[core.firstOperandBox], controls.pole[core.secondOperandBox]];
+  const computing = controls.pole.filter((_, box) => core.enterComputesIn(box));
   formElement.addEventListener("keydown", (event) => {
-    if (event.key === "Enter" && !event.isComposing && operands.includes(event.target)) {
+    if (event.key === "Enter" && !event.isComposing && computing.includes(event.target)) {
       event.preventDefault();
       run(core.computeButton);
     }

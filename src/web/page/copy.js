@@ -2,12 +2,12 @@
 // a textarea alone would hand out LF. The whole text of a box is the core's exact text; a part of
 // it is its lines joined with CR LF. Cutting from an unlocked box also takes the part out.
 
-import { withCrLf } from "./boxes.js";
+import { isLocked, withCrLf } from "./boxes.js";
 
 export function wireCopy(formElement, boxes) {
   const handle = (event) => {
     const box = event.target;
-    if (!(box instanceof HTMLTextAreaElement) || (event.type === "cut" && box.readOnly)) {
+    if (!(box instanceof HTMLTextAreaElement) || (event.type === "cut" && isLocked(box))) {
       return;
     }
     const { selectionStart: start, selectionEnd: end, value } = box;

@@ -1,5 +1,6 @@
-// The message box of a command that stopped: a modal dialog named "Velmora — грешка" with the
-// core's failure message and one button, "Добре", that closes it.
+// The message box of a command that stopped: a modal alert dialog named "Velmora — грешка" with
+// the core's failure message as its description, which a screen reader speaks as it opens, and
+// one button, "Добре", that closes it.
 
 export function createFailureDialog(dialog) {
   const message = dialog.querySelector(".failure-message");

@@ -1,9 +1,11 @@
 // Builds the form from the control table that the core hands over, in one loop, as the window
-// does: each control gets its place and size (twips to CSS pixels), text, colours, limit,
-// read-only state, tooltip, accessible name and description. The controls go into the page in the
-// order of the table's tab index, so Tab follows it and labels, taking no focus, drop out. A
-// label that names a box (the table's labelFor) is that box's <label for>; the label that names
-// none is the page's heading. The boxes' texts come from the core, not from here.
+// does: each control gets its place and size (twips to CSS pixels), text, colours, limit, lock,
+// tooltip (also the description a screen reader gives) and accessible name. The controls go into
+// the page in the order of the table's tab index, so Tab follows it and labels, taking no focus,
+// drop out. A label that names a box (the table's labelFor) is that box's <label for>; the label
+// that names none is the page's heading. The boxes' texts come from the core, not from here.
+
+import { setLocked } from "./boxes.js";
 
 const colour = ({ red, green, blue }) => `rgb(${red} ${green} ${blue})`;
 
@@ -21,14 +23,17 @@ function place(element, { left, top, width, height }, twipsPerPixel) {
 
 const controlId = ({ array, index }) => `${array[0].toUpperCase()}${array.slice(1)}${index}`;
 
-function makeBox(row) {
+// A single-line box sets its characters a little closer, as the window's do, so that the
+// longest sum shows whole.
+function makeBox(row, { singleLineLetterSpacing, twipsPerPixel }) {
   const box = document.createElement(row.multiLine ? "textarea" : "input");
   if (!row.multiLine) {
     box.type = "text";
     box.autocomplete = "off";
+    box.style.letterSpacing = `${singleLineLetterSpacing / twipsPerPixel}px`;
   }
   box.spellcheck = false;
-  box.readOnly = row.readOnly;
+  setLocked(box, row.readOnly);
   if (row.maxLength > 0) {
     box.maxLength = row.maxLength;
   }
@@ -52,14 +57,14 @@ function makeLabel(row, noBox) {
   return label;
 }
 
-function makeControl(row, noBox) {
+function makeControl(row, core) {
   switch (row.array) {
     case "pole":
-      return makeBox(row);
+      return makeBox(row, core);
     case "buton":
       return makeButton(row);
     default:
-      return makeLabel(row, noBox);
+      return makeLabel(row, core.noBox);
   }
 }
 
@@ -69,13 +74,13 @@ function applyCommon(control, row, twipsPerPixel) {
   control.style.backgroundColor = colour(row.background);
   control.style.color = colour(row.foreground);
   control.classList.toggle("centred", row.centred);
+  // The tooltip is also what a screen reader gives as the description.
   if (row.toolTip) {
     control.title = row.toolTip;
   }
   if (row.array !== "etiket") {
     control.setAttribute("aria-label", row.accessibleName);
   }
-  control.setAttribute("aria-description", row.role);
 }
 
 // Fills the form element and returns its controls by array and index, as the window's
@@ -85,7 +90,7 @@ export function buildForm(core, form) {
   const controls = { pole: [], buton: [], etiket: [] };
   const inTabOrder = [...table].sort((a, b) => a.tabIndex - b.tabIndex);
   for (const row of inTabOrder) {
-    const control = makeControl(row, core.noBox);
+    const control = makeControl(row, core);
     applyCommon(control, row, core.twipsPerPixel);
     controls[row.array][row.index] = control;
     form.append(control);
