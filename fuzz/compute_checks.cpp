@@ -152,10 +152,10 @@ void computeAndCheck(testing::Calculator& calculator, const std::string& first,
         stopped = true;
         require(expected != Outcome::report, "no error within the bounds", inputs,
                 calculator.boxes.text(reportBox));
-        require(
-            error.table() == (expected == Outcome::beyondDigitTable ? "digitTable" : "scaleWords"),
-            "the error names the table whose bound was reached", inputs,
-            calculator.boxes.text(reportBox));
+        require(error.table() ==
+                    (expected == Outcome::beyondDigitTable ? Table::digitTable : Table::scaleWords),
+                "the error names the table whose bound was reached", inputs,
+                calculator.boxes.text(reportBox));
     }
     switch (expected) {
         case Outcome::report:

@@ -7,17 +7,20 @@ namespace velmora {
 namespace {
 
 std::string describeTable(const IndexOutOfRange& error) {
-    if (error.table() == "digitTable") {
-        return "Числото има повече цифри, отколкото таблицата на цифрите побира: нужна е позиция " +
-               std::to_string(error.index()) + ", а последната е " +
-               std::to_string(error.lastIndex()) + ".";
+    switch (error.table()) {
+        case Table::digitTable:
+            return "Числото има повече цифри, отколкото таблицата на цифрите побира: нужна е "
+                   "позиция " +
+                   std::to_string(error.index()) + ", а последната е " +
+                   std::to_string(error.lastIndex()) + ".";
+        case Table::scaleWords:
+            return "Резултатът е твърде дълъг, за да бъде изписан словом: програмата знае имената "
+                   "на числата до вигинтилион (66 цифри).";
+        default:
+            return "Индекс " + std::to_string(error.index()) + " е извън границите на таблицата " +
+                   std::string(tableName(error.table())) + " (от 0 до " +
+                   std::to_string(error.lastIndex()) + ").";
     }
-    if (error.table() == "scaleWords") {
-        return "Резултатът е твърде дълъг, за да бъде изписан словом: програмата знае имената на "
-               "числата до вигинтилион (66 цифри).";
-    }
-    return "Индекс " + std::to_string(error.index()) + " е извън границите на таблицата " +
-           error.table() + " (от 0 до " + std::to_string(error.lastIndex()) + ").";
 }
 
 }  // namespace

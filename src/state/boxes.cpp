@@ -7,7 +7,7 @@
 namespace velmora {
 
 void throwNoSuchBox(int box) {
-    throw IndexOutOfRange("Pole", box, boxCount - 1);
+    throw IndexOutOfRange(Table::pole, box, boxCount - 1);
 }
 
 void appendToReport(Boxes& boxes, std::string_view piece) {

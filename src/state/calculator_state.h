@@ -12,8 +12,8 @@ namespace velmora {
 
 struct CalculatorState {
     DigitTable digitTable;
-    CheckedTable<std::string, 166> scaleWords{"scaleWords"};
-    CheckedTable<std::string, 170> numeralWords{"numeralWords"};
+    CheckedTable<std::string, 166> scaleWords{Table::scaleWords};
+    CheckedTable<std::string, 170> numeralWords{Table::numeralWords};
 
     int digitCount = 0;    // digits in the result box
     int andFlag = 0;       // 1: the next word of the group is joined with "и"

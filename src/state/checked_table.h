@@ -7,20 +7,27 @@
 #include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace velmora {
+
+// The tables whose bounds are checked; an index outside one is a failure of that kind.
+enum class Table { digitTable, digitTableRow, scaleWords, numeralWords, pole };
+
+// The table's name as the program's own texts give it.
+std::string_view tableName(Table table);
 
 // A table index outside its bounds. Carries what the message box needs to explain it.
 class IndexOutOfRange : public std::out_of_range {
 public:
-    IndexOutOfRange(std::string table, int index, int lastIndex);
+    IndexOutOfRange(Table table, int index, int lastIndex);
 
-    const std::string& table() const { return table_; }
+    Table table() const { return table_; }
     int index() const { return index_; }
     int lastIndex() const { return lastIndex_; }
 
 private:
-    std::string table_;
+    Table table_;
     int index_;
     int lastIndex_;
 };
@@ -31,7 +38,7 @@ class CheckedTable {
 public:
     static constexpr int lastIndex = LastIndex;
 
-    explicit CheckedTable(const char* name) : name_(name) {}
+    explicit CheckedTable(Table table) : table_(table) {}
 
     T& at(int index) { return cells_[checked(index)]; }
     const T& at(int index) const { return cells_[checked(index)]; }
@@ -39,12 +46,12 @@ public:
 private:
     std::size_t checked(int index) const {
         if (index < 0 || index > LastIndex) {
-            throw IndexOutOfRange(name_, index, LastIndex);
+            throw IndexOutOfRange(table_, index, LastIndex);
         }
         return static_cast<std::size_t>(index);
     }
 
-    const char* name_;
+    Table table_;
     std::array<T, LastIndex + 1> cells_{};
 };
 

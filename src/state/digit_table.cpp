@@ -3,11 +3,11 @@
 namespace velmora {
 
 void DigitTable::throwPositionOutOfRange(int position) {
-    throw IndexOutOfRange("digitTable", position, lastPosition);
+    throw IndexOutOfRange(Table::digitTable, position, lastPosition);
 }
 
 void DigitTable::throwRowOutOfRange(int row) {
-    throw IndexOutOfRange("digitTable row", row, lastRow);
+    throw IndexOutOfRange(Table::digitTableRow, row, lastRow);
 }
 
 }  // namespace velmora

@@ -18,6 +18,9 @@ namespace velmora {
 // The line of the report that the words follow.
 inline constexpr std::string_view wordsHeading = "Сумата словом:";
 
+// The highest group index with a scale word: the last entry of the word table.
+int lastScale();
+
 class NumberWords {
 public:
     NumberWords(CalculatorState& state, Boxes& boxes) : state_(state), boxes_(boxes) {}

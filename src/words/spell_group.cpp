@@ -17,7 +17,7 @@ constexpr int tensBase = 20;
 constexpr int hundredsBase = 30;
 
 [[noreturn]] void refuseScale(int groupIndex) {
-    throw IndexOutOfRange("scaleWords", groupIndex, 21);
+    throw IndexOutOfRange(Table::scaleWords, groupIndex, lastScale());
 }
 
 void appendWord(std::string& words, const std::string& word) {

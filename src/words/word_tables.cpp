@@ -85,6 +85,10 @@ constexpr std::array<std::string_view, 40> numeralTable = {
 
 }  // namespace
 
+int lastScale() {
+    return static_cast<int>(scaleTable.size()) - 1;
+}
+
 void NumberWords::LoadWordTables() {
     for (std::size_t i = 0; i < scaleTable.size(); ++i) {
         state_.scaleWords.at(static_cast<int>(i)) = scaleTable[i];

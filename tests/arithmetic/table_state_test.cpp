@@ -111,7 +111,7 @@ TEST(TableState, OperandsUpTo118DigitsFitTheTable) {
                 EXPECT_TRUE(fits) << digits << " digits must not fit";
             } catch (const IndexOutOfRange& error) {
                 EXPECT_FALSE(fits) << digits << " digits must fit";
-                EXPECT_EQ(error.table(), "digitTable");
+                EXPECT_EQ(error.table(), Table::digitTable);
                 EXPECT_EQ(error.index(), 121) << digits << " digits";
             }
         }
@@ -143,7 +143,7 @@ TEST(TableState, OperandsBeyondTheTableStopAtPosition121) {
             run.run(c.first, c.second);
             ADD_FAILURE() << c.name << ": the run must stop";
         } catch (const IndexOutOfRange& error) {
-            EXPECT_EQ(error.table(), "digitTable") << c.name;
+            EXPECT_EQ(error.table(), Table::digitTable) << c.name;
             EXPECT_EQ(error.index(), 121) << c.name;
         }
         const std::vector<std::string> lines = reportLines(run.boxes.text(reportBox));

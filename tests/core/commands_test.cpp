@@ -100,7 +100,7 @@ TEST(ComputeCommand, OperandLongerThanTheTableStopsWithTheReportSoFar) {
         calculator.commands.compute();
         FAIL() << "an operand of 120 digits must not fit the digit table";
     } catch (const IndexOutOfRange& error) {
-        EXPECT_EQ(error.table(), "digitTable");
+        EXPECT_EQ(error.table(), Table::digitTable);
         EXPECT_EQ(error.index(), 121);
         EXPECT_NE(failureMessage(error).find("позиция 121"), std::string::npos);
     }

@@ -133,7 +133,7 @@ TEST(NumberWords, ResultBeyondTheLastScaleIsRefused) {
             calculator.compute(beyond.first, beyond.second);
             ADD_FAILURE() << beyond.name << ": no error";
         } catch (const IndexOutOfRange& error) {
-            EXPECT_EQ(error.table(), "scaleWords") << beyond.name;
+            EXPECT_EQ(error.table(), Table::scaleWords) << beyond.name;
             EXPECT_EQ(error.index(), beyond.groupIndex) << beyond.name;
             EXPECT_TRUE(calculator.boxes.text(reportBox).ends_with(wordsHeading)) << beyond.name;
         }
