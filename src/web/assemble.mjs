@@ -5,6 +5,7 @@
 // A NAME=FILE pair says where a name of the template lies when it is not beside the template
 // (the built core, the drawn icon).
 import { Buffer } from "node:buffer";
+import { createHash } from "node:crypto";
 import { readFileSync, writeFileSync } from "node:fs";
 import path from "node:path";
 import process from "node:process";
@@ -16,12 +17,16 @@ const placed = new Map(
 const fileOf = (name) => placed.get(name) ?? path.join(path.dirname(template), name);
 const read = (name) => readFileSync(fileOf(name), "utf8");
 
-// A text inside <script> or <style> must not end its element early.
-function inline(text, name) {
+// The page's inline scripts and style, each allowed by the page's policy by the hash of its text.
+const allowed = { script: [], style: [] };
+
+// An element with its text inside; the text must not end its element early.
+function inline(tag, attributes, text, name) {
   if (/<\/(script|style)|<!--/i.test(text)) {
     throw new Error(`${name} holds text that would end its element early`);
   }
-  return text;
+  allowed[tag].push(`'sha256-${createHash("sha256").update(text).digest("base64")}'`);
+  return `<${tag}${attributes}>${text}</${tag}>`;
 }
 
 // The module forms the page uses: `import { a, b } from "./x.js";` and `export function|const`.
@@ -67,29 +72,53 @@ function bundle(entry) {
 const dataUri = (name, type) =>
   `data:${type};base64,${readFileSync(fileOf(name)).toString("base64")}`;
 
-const page = read(path.basename(template))
+const html = read(path.basename(template));
+// The policy allows no attribute of style and no handler in the markup, only elements.
+if (/\s(style|on[a-z]+)=/i.test(html)) {
+  throw new Error("the page holds a style or an event handler attribute, which its policy refuses");
+}
+
+const page = html
   .replace(
     /<link rel="icon" type="(image\/png)" href="([^"]+)" \/>/,
     (_, type, name) => `<link rel="icon" type="${type}" href="${dataUri(name, type)}" />`,
   )
-  .replace(
-    /<link rel="stylesheet" href="([^"]+)" \/>/g,
-    (_, name) => `<style>\n${inline(read(name), name)}</style>`,
+  .replace(/<link rel="stylesheet" href="([^"]+)" \/>/g, (_, name) =>
+    inline("style", "", `\n${read(name)}`, name),
   )
-  .replace(
-    /<script src="([^"]+)"><\/script>/g,
-    (_, name) => `<script>\n${inline(read(name), name)}</script>`,
+  .replace(/<script src="([^"]+)"><\/script>/g, (_, name) =>
+    inline("script", "", `\n${read(name)}`, name),
   )
-  .replace(
-    /<script type="module" src="([^"]+)"><\/script>/g,
-    (_, name) => `<script type="module">\n${inline(bundle(name), name)}\n</script>`,
+  .replace(/<script type="module" src="([^"]+)"><\/script>/g, (_, name) =>
+    inline("script", ' type="module"', `\n${bundle(name)}\n`, name),
   );
 
-if (/\s(src|href)="(?!data:)/.test(page)) {
+// The page's own Content-Security-Policy, before anything it governs: its own scripts and style
+// and the compile of the core's wasm, pictures only from inside the page (its icon), and no
+// connection, form submission or base address at all, wherever the page is opened from.
+const policy = [
+  "default-src 'none'",
+  `script-src ${allowed.script.join(" ")} 'wasm-unsafe-eval'`,
+  `style-src ${allowed.style.join(" ")}`,
+  "img-src data:",
+  "connect-src 'none'",
+  "form-action 'none'",
+  "base-uri 'none'",
+].join("; ");
+const charset = '<meta charset="utf-8" />';
+if (!page.includes(charset)) {
+  throw new Error(`the page has no ${charset} to put its policy after`);
+}
+const withPolicy = page.replace(
+  charset,
+  () => `${charset}\n    <meta http-equiv="Content-Security-Policy" content="${policy}" />`,
+);
+
+if (/\s(src|href)="(?!data:)/.test(withPolicy)) {
   throw new Error("the page still names a file of its own");
 }
 // A school may keep it on a small stick or send it by mail: it stays well under 300 KB.
-if (Buffer.byteLength(page) > 300 * 1024) {
-  throw new Error(`the page is ${Buffer.byteLength(page)} bytes, more than 300 KB`);
+if (Buffer.byteLength(withPolicy) > 300 * 1024) {
+  throw new Error(`the page is ${Buffer.byteLength(withPolicy)} bytes, more than 300 KB`);
 }
-writeFileSync(output, page);
+writeFileSync(output, withPolicy);

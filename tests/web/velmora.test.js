@@ -72,6 +72,33 @@ test("every case of the shared table gives the native result and report", async 
   }
 });
 
+test("the page runs under its own policy, which allows no eval and no connection", async ({
+  page,
+}) => {
+  const content = await page
+    .locator('meta[http-equiv="Content-Security-Policy"]')
+    .getAttribute("content");
+  const policy = new Map(
+    content.split(";").map((directive) => {
+      const [name, ...sources] = directive.trim().split(/\s+/);
+      return [name, sources];
+    }),
+  );
+  expect(policy.get("default-src")).toEqual(["'none'"]);
+  expect(policy.get("connect-src")).toEqual(["'none'"]);
+  for (const name of ["script-src", "style-src"]) {
+    expect(policy.get(name)).not.toContain("'unsafe-inline'");
+    expect(policy.get(name)).not.toContain("'unsafe-eval'");
+  }
+  // Under it, the core starts (the fixture fails on any violation) and computes.
+  const [expected] = native([["-98", "5"]]);
+  await type(page, "Число 1", "-98");
+  await type(page, "Число 2", "5");
+  await button(page, "Изчисли").click();
+  await expect(box(page, "Сума")).toHaveValue(expected.result);
+  await expect(box(page, "Отчет")).toHaveValue(shown(expected.report));
+});
+
 // How the text comes in, the box, what it holds before, the text, and what the box keeps.
 const limits = [
   ["typed", "Число 1", "", "4".repeat(70), "4".repeat(65)],
