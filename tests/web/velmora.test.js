@@ -243,3 +243,28 @@ test("axe finds no violations at start, after a compute, a clear, and in the dia
     });
   }
 });
+
+// When, the browser context's options, a script run before the page's own, and what the notice
+// names: the page says in Bulgarian what it needs and shows no form, rather than a blank page.
+const cannotStart = [
+  ["JavaScript is off", { javaScriptEnabled: false }, () => {}, /JavaScript/],
+  ["the browser has no WebAssembly", {}, () => delete globalThis.WebAssembly, /WebAssembly/],
+];
+for (const [when, options, before, names] of cannotStart) {
+  base(`when ${when}, the page says so in Bulgarian and shows no form`, async ({ browser }) => {
+    const context = await browser.newContext(options);
+    const page = await context.newPage();
+    const errors = [];
+    page.on("pageerror", (error) => errors.push(error.message));
+    await page.addInitScript(before);
+    await page.goto(pathToFileURL(pageFile).href);
+    const notice = page.getByText(names);
+    await expect(notice).toBeVisible();
+    await expect(notice).toHaveText(/[а-я]{4}/);
+    for (const role of ["textbox", "button"]) {
+      await expect(page.getByRole(role)).toHaveCount(0);
+    }
+    expect(errors, "errors in the page").toEqual([]);
+    await context.close();
+  });
+}

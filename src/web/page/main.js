@@ -8,6 +8,7 @@ import { wireCommands } from "./commands.js";
 import { wireCopy } from "./copy.js";
 import { createFailureDialog } from "./failure_dialog.js";
 import { fitToWindow } from "./fit.js";
+import { showCannotStart } from "./cannot_start.js";
 
 async function start() {
   const core = await createVelmora();
@@ -30,4 +31,4 @@ async function start() {
   performance.mark("velmora-ready");
 }
 
-start();
+start().catch(showCannotStart);

@@ -1,0 +1,26 @@
+// Runs first, as a classic script in plain old JavaScript, so that it runs in any browser that
+// runs scripts at all. A browser without what the core needs, WebAssembly with its exception
+// handling (the core is built with it) and module scripts for the page, gets the notice that it
+// cannot start and no form: the page would otherwise stay blank. A failure later, while the core
+// starts, main.js shows the same way.
+(function () {
+  // The smallest module with a tag and a try block that catches it, section by section.
+  // prettier-ignore
+  var tryAndCatch = new Uint8Array([
+    0x00, 0x61, 0x73, 0x6d, 0x01, 0x00, 0x00, 0x00, // magic number and version
+    0x01, 0x04, 0x01, 0x60, 0x00, 0x00, // one type: no parameters, no results
+    0x03, 0x02, 0x01, 0x00, // one function of that type
+    0x0d, 0x03, 0x01, 0x00, 0x00, // one tag of that type
+    0x0a, 0x09, 0x01, 0x07, 0x00, 0x06, 0x40, 0x07, 0x00, 0x0b, 0x0b, // try, catch the tag, end
+  ]);
+  var canStart =
+    typeof WebAssembly === "object" &&
+    WebAssembly.validate(tryAndCatch) &&
+    "noModule" in HTMLScriptElement.prototype;
+  if (!canStart) {
+    document.addEventListener("DOMContentLoaded", function () {
+      document.getElementById("cannot-start").hidden = false;
+      document.querySelector(".stage").hidden = true;
+    });
+  }
+})();
