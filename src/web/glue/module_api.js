@@ -17,17 +17,34 @@ const handOver = (text) => {
   return encoder.encodeInto(text, Module.HEAPU8.subarray(at, at + room)).written;
 };
 
+// The window reads a box through QString::toStdString, which writes "?" for each lone half of a
+// surrogate pair and keeps the character after it; a browser's text can hold such a half too.
+const pairOrHalf = /[\uD800-\uDBFF][\uDC00-\uDFFF]|[\uD800-\uDFFF]/g;
+const asTheWindowReadsIt = (text) =>
+  text.replace(pairOrHalf, (found) => (found.length === 2 ? found : "?"));
+
 Module.Form = class Form {
   constructor() {
     this.form = Module._velmora_form_new();
+    // Per box, a text handed in with a lone half and what the core keeps of it: while the core
+    // holds that, the box goes on showing what the user typed, as the window's does.
+    this.typed = new Map();
   }
 
   text(box) {
-    return answer(Module._velmora_form_text(this.form, box));
+    const text = answer(Module._velmora_form_text(this.form, box));
+    const typed = this.typed.get(box);
+    return typed && typed.kept === text ? typed.text : text;
   }
 
   setText(box, text) {
-    Module._velmora_form_set_text(this.form, box, handOver(text));
+    const kept = asTheWindowReadsIt(text);
+    if (kept === text) {
+      this.typed.delete(box);
+    } else {
+      this.typed.set(box, { text, kept });
+    }
+    Module._velmora_form_set_text(this.form, box, handOver(kept));
   }
 
   reportLocked() {
