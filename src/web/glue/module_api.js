@@ -56,6 +56,12 @@ Module.Form = class Form {
     return answer(Module._velmora_form_click(this.form, index));
   }
 
+  // After a click that ended: { focus, spoken }, the box that takes the focus (noBox when it
+  // stays) and what a screen reader is told.
+  afterCommand(index) {
+    return JSON.parse(answer(Module._velmora_form_after_command(this.form, index)));
+  }
+
   delete() {
     Module._velmora_form_delete(this.form);
     this.form = 0;
@@ -65,6 +71,7 @@ Module.Form = class Form {
 Module.controlTable = () => JSON.parse(answer(Module._velmora_control_table()));
 Module.clientArea = () => JSON.parse(answer(Module._velmora_client_area()));
 Module.formBackground = () => JSON.parse(answer(Module._velmora_form_background()));
+Module.enterComputesIn = (box) => Module._velmora_enter_computes_in(box) !== 0;
 Module.caption = () => answer(Module._velmora_caption());
 Module.onRuntimeInitialized = () => {
   Object.assign(Module, JSON.parse(answer(Module._velmora_constants())));
