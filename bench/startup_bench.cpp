@@ -1,9 +1,11 @@
 // Start-up as the user sees it: the time from the start of a program's process until the first
 // frame of its window reaches the X server, for the real velmora and for Qt's "hello world" of
 // the same build, started in turns on the X server of $DISPLAY. It waits on X events only: the
-// program's top-level windows are seen created on the root window, each gets a DAMAGE object, and
-// the first damage report is the first frame (Qt's windows have no background of their own, so
-// mapping one draws nothing). Prints the median of each program and their ratio.
+// top-level windows are seen created on the root window, each gets a DAMAGE object, and the first
+// damage report on a window of the started program (by its _NET_WM_PID) is the first frame (Qt's
+// windows have no background of their own, so mapping one draws nothing). Windows of any other
+// client, such as the one a session bus started by X11 autolaunch leaves behind, are passed over.
+// Prints the median of each program and their ratio.
 //   startup_bench [STARTS]
 
 #include <fcntl.h>
@@ -19,10 +21,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <memory>
-#include <set>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 extern char** environ;
@@ -38,7 +41,21 @@ struct Display {
     xcb_connection_t* connection;
     xcb_window_t root;
     std::uint8_t damageEvent;  // the DamageNotify event code on this server
+    xcb_atom_t wmPid;          // _NET_WM_PID, the process a window belongs to
 };
+
+xcb_atom_t internAtom(xcb_connection_t* connection, std::string_view name) {
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        connection,
+        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.data()),
+        nullptr);
+    xcb_atom_t atom = XCB_ATOM_NONE;
+    if (reply != nullptr) {
+        atom = reply->atom;
+    }
+    std::free(reply);
+    return atom;
+}
 
 Display openDisplay() {
     int screenNumber = 0;
@@ -58,7 +75,8 @@ Display openDisplay() {
         xcb_screen_next(&screens);
     }
     const Display display{connection, screens.data->root,
-                          static_cast<std::uint8_t>(damage->first_event + XCB_DAMAGE_NOTIFY)};
+                          static_cast<std::uint8_t>(damage->first_event + XCB_DAMAGE_NOTIFY),
+                          internAtom(connection, "_NET_WM_PID")};
     const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection, display.root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(connection);
@@ -97,47 +115,69 @@ pid_t start(const std::string& program) {
     return pid;
 }
 
-// One start: milliseconds from the spawn until the first damage on a window of the program.
-double firstFrame(const Display& display, const std::string& program) {
+// The process a window says it belongs to; 0 for a window that says nothing or is gone.
+pid_t windowPid(const Display& display, xcb_window_t window) {
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        display.connection,
+        xcb_get_property(display.connection, 0, window, display.wmPid, XCB_ATOM_CARDINAL, 0, 1),
+        nullptr);
+    pid_t pid = 0;
+    if (reply != nullptr && xcb_get_property_value_length(reply) == sizeof(std::uint32_t)) {
+        pid = static_cast<pid_t>(*static_cast<const std::uint32_t*>(xcb_get_property_value(reply)));
+    }
+    std::free(reply);
+    return pid;
+}
+
+struct Start {
+    double firstFrame;                  // milliseconds from the spawn
+    std::vector<xcb_window_t> windows;  // the program's top-level windows
+};
+
+// One start: the first damage on a window of the program, which then ends.
+Start startOnce(const Display& display, const std::string& program) {
     const Clock::time_point started = Clock::now();
     const pid_t pid = start(program);
-    std::set<xcb_damage_damage_t> damages;
+    std::map<xcb_damage_damage_t, xcb_window_t> created;
     double elapsed = -1;
     while (elapsed < 0) {
         const Event event = nextEvent(display, started + patience);
         const std::uint8_t type = event->response_type & 0x7f;
         if (type == XCB_CREATE_NOTIFY) {
-            const auto* created = reinterpret_cast<xcb_create_notify_event_t*>(event.get());
+            const auto* window = reinterpret_cast<xcb_create_notify_event_t*>(event.get());
             const xcb_damage_damage_t damage = xcb_generate_id(display.connection);
-            xcb_damage_create(display.connection, damage, created->window,
+            xcb_damage_create(display.connection, damage, window->window,
                               XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
             xcb_flush(display.connection);
-            damages.insert(damage);
+            created.emplace(damage, window->window);
         } else if (type == display.damageEvent) {
             const auto* damaged = reinterpret_cast<xcb_damage_notify_event_t*>(event.get());
-            if (damages.contains(damaged->damage)) {
+            const auto window = created.find(damaged->damage);
+            if (window != created.end() && windowPid(display, window->second) == pid) {
                 elapsed = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
             }
         }
     }
+    Start done{elapsed, {}};
+    for (const auto& [damage, window] : created) {
+        if (windowPid(display, window) == pid) {
+            done.windows.push_back(window);
+        }
+    }
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
-    return elapsed;
+    return done;
 }
 
-int topLevelWindows(const Display& display) {
-    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(
-        display.connection, xcb_query_tree(display.connection, display.root), nullptr);
-    const int count = tree != nullptr ? xcb_query_tree_children_length(tree) : 0;
-    std::free(tree);
-    return count;
-}
-
-// Waits until the server has destroyed every window of the program that ended, so the next start
+// Waits until the server has destroyed the windows of the program that ended, so the next start
 // finds the server as the first did and no late event of one start is taken for the next.
-void settle(const Display& display, int windowsBefore) {
-    while (topLevelWindows(display) > windowsBefore) {
-        nextEvent(display, Clock::now() + patience);
+void settle(const Display& display, std::vector<xcb_window_t> windows) {
+    while (!windows.empty()) {
+        const Event event = nextEvent(display, Clock::now() + patience);
+        if ((event->response_type & 0x7f) == XCB_DESTROY_NOTIFY) {
+            const auto* destroyed = reinterpret_cast<xcb_destroy_notify_event_t*>(event.get());
+            std::erase(windows, destroyed->window);
+        }
     }
     while (Event(xcb_poll_for_event(display.connection), &std::free) != nullptr) {
     }
@@ -157,14 +197,13 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     try {
         const Display display = openDisplay();
-        const int windowsBefore = topLevelWindows(display);
         std::vector<std::vector<double>> samples(programs.size());
         for (int round = -1; round < starts; ++round) {  // round -1 warms the file cache
             for (std::size_t p = 0; p < programs.size(); ++p) {
-                const double elapsed = firstFrame(display, programs[p]);
-                settle(display, windowsBefore);
+                Start once = startOnce(display, programs[p]);
+                settle(display, std::move(once.windows));
                 if (round >= 0) {
-                    samples[p].push_back(elapsed);
+                    samples[p].push_back(once.firstFrame);
                 }
             }
         }
