@@ -11,9 +11,8 @@ namespace velmora {
 
 namespace {
 
-// Each value reaches the page as one JSON text that it parses in one call: an object built
-// field by field through embind's values would cross between wasm and JavaScript for every field
-// and bring embind's machinery for values into the page's start.
+// Each value reaches the page as one JSON text that it parses in one call, rather than field by
+// field, each a crossing between wasm and JavaScript.
 class JsonObject {
 public:
     void number(std::string_view name, int value) { key(name) += std::to_string(value); }
