@@ -36,6 +36,10 @@ async function type(page, name, text) {
   await box(page, name).pressSequentially(text);
 }
 
+// A locked box as a screen reader hears it: readonly, or a multi-line box that says it is.
+const lockedForScreenReaders = (locator) =>
+  locator.evaluate((box) => box.readOnly || box.getAttribute("aria-readonly") === "true");
+
 // Puts a text into an operand box past the user's limit, as a program would.
 const writeInto = (page, name, text) =>
   box(page, name).evaluate((input, value) => (input.value = value), text);
@@ -171,7 +175,7 @@ test("the report box is locked but after Изчисти; the result and task box
         ["Условие на задачата", false],
       ]) {
         const before = await box(page, name).inputValue();
-        await expect.soft(box(page, name)).toBeEditable({ editable: open });
+        expect.soft(await lockedForScreenReaders(box(page, name))).toBe(!open);
         await box(page, name).focus();
         await page.keyboard.type("9");
         await expect.soft(box(page, name)).toHaveValue(open ? before + "9" : before);
@@ -200,11 +204,66 @@ test("Tab follows the tab indices of the control table, as in the Qt window", as
     .filter((control) => control.array !== "etiket")
     .sort((a, b) => a.tabIndex - b.tabIndex);
   expect(focusable.length).toBeGreaterThan(1);
-  for (const control of focusable) {
+  const located = (control) =>
+    page.getByRole(control.array === "buton" ? "button" : "textbox", {
+      name: control.accessibleName,
+      exact: true,
+    });
+  const [first, ...rest] = focusable;
+  await located(first).focus();
+  for (const control of rest) {
     await page.keyboard.press("Tab");
-    const role = control.array === "buton" ? "button" : "textbox";
-    await expect(page.getByRole(role, { name: control.accessibleName, exact: true })).toBeFocused();
+    const focused = located(control);
+    await expect(focused).toBeFocused();
+    // The focus shows as a solid outline of at least 2 px.
+    const { outlineStyle, outlineWidth } = await focused.evaluate((c) => getComputedStyle(c));
+    expect.soft([outlineStyle, parseFloat(outlineWidth) >= 2]).toEqual(["solid", true]);
   }
+});
+
+test("the pupil at the keyboard: where the focus goes and what the status region says", async ({
+  page,
+}) => {
+  const [computed] = native([["12", "-2001"]]);
+  const status = page.getByRole("status");
+  await expect(box(page, "Число 1")).toBeFocused();
+  await page.keyboard.press("Control+A");
+  await page.keyboard.type("12");
+  await page.keyboard.press("Tab");
+  await page.keyboard.type("-2001");
+  await page.keyboard.press("Enter");
+  await expect(box(page, "Число 2")).toBeFocused();
+  const words = computed.report.split("Сумата словом:")[1].trim().replace(/\s+/g, " ");
+  await expect(status).toHaveText(`Сума ${computed.result}, словом: ${words}`);
+  await expect(box(page, "Сума")).toHaveValue(computed.result);
+  await button(page, "Изчисти").click();
+  await expect(box(page, "Число 1")).toBeFocused();
+  await expect(status).toHaveText("");
+  await page.keyboard.type("5");
+  await expect(box(page, "Число 1")).toHaveValue("5");
+});
+
+test("the report is read line by line: the arrow keys move a caret in it", async ({ page }) => {
+  const [expected] = native([[asStarted, asStarted]]);
+  await button(page, "Изчисли").click();
+  await box(page, "Отчет").focus();
+  await page.keyboard.press("Control+Home");
+  await page.keyboard.press("ArrowDown");
+  const caret = await box(page, "Отчет").evaluate((report) => report.selectionStart);
+  expect(caret).toBe(shown(expected.report).indexOf("\n") + 1);
+});
+
+test("the longest sum shows whole in Сума", async ({ page }) => {
+  const nines = "9".repeat(65);
+  await box(page, "Число 1").fill(nines);
+  await box(page, "Число 2").fill(nines);
+  await button(page, "Изчисли").click();
+  await expect(box(page, "Сума")).toHaveValue(native([[nines, nines]])[0].result);
+  const [scrollWidth, clientWidth] = await box(page, "Сума").evaluate((sum) => [
+    sum.scrollWidth,
+    sum.clientWidth,
+  ]);
+  expect(scrollWidth).toBeLessThanOrEqual(clientWidth);
 });
 
 test("a stop on an error opens the dialog with the native message; Добре closes it", async ({
@@ -214,7 +273,10 @@ test("a stop on an error opens the dialog with the native message; Добре cl
   expect(expected.failure, "the native core stops too").not.toBe("");
   await writeInto(page, "Число 1", pastTheLimit);
   await button(page, "Изчисли").click();
-  const dialog = page.getByRole("dialog", { name: errorDialog });
+  const dialog = page.getByRole("alertdialog", {
+    name: errorDialog,
+    description: expected.failure,
+  });
   await expect(dialog).toBeVisible();
   await expect(dialog).toContainText(expected.failure);
   await expect(box(page, "Число 1")).toHaveValue(pastTheLimit);
@@ -250,7 +312,7 @@ test("axe finds no violations at start, after a compute, a clear, and in the dia
       async () => {
         await writeInto(page, "Число 1", pastTheLimit);
         await button(page, "Изчисли").click();
-        await expect(page.getByRole("dialog", { name: errorDialog })).toBeVisible();
+        await expect(page.getByRole("alertdialog", { name: errorDialog })).toBeVisible();
       },
     ],
   ];

@@ -1,6 +1,6 @@
 // Starts the page: loads the core, builds the form from its control table, shows the texts the
 // load left in the boxes and wires the commands, copying and the failure dialog. Then the page is
-// ready to compute.
+// ready to compute, with the focus in the first operand box where there is a keyboard.
 /* global createVelmora */
 import { buildForm } from "./form.js";
 import { createBoxes } from "./boxes.js";
@@ -23,9 +23,14 @@ async function start() {
     controls,
     boxes,
     createFailureDialog(document.getElementById("failure")),
+    document.getElementById("status"),
   );
   wireCopy(formElement, boxes);
   fitToWindow(formElement.parentElement, formElement, size);
+  // A phone or tablet would open its on-screen keyboard for a box focused on its own.
+  if (matchMedia("(pointer: fine)").matches) {
+    controls.pole[core.focusAtStart].focus();
+  }
   document.title = core.caption();
   document.documentElement.dataset.ready = "true";
   performance.mark("velmora-ready");
