@@ -5,10 +5,9 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QTest>
 #include <algorithm>
 
-#include "faults/window_under_test.h"
+#include "support/window_driver.h"
 
 namespace velmora::testing {
 
@@ -29,16 +28,16 @@ void putLongText(QLineEdit* box, const QString& text) {
     box->setText(text);
 }
 
-void computeOrdinaryPair(WindowUnderTest& window, Calculator& core) {
-    for (const int box : {firstOperandBox, secondOperandBox}) {
-        window.lineBox(box)->clear();
+void computeOrdinaryPair(const Velmora& form, Calculator& core) {
+    for (const Box box : {firstOperandBox, secondOperandBox}) {
+        lineBox(form, box)->clear();
     }
-    typeText(window.lineBox(firstOperandBox), QStringLiteral("-0005"), 3);
-    typeText(window.lineBox(secondOperandBox), QStringLiteral("12"), 3);
-    QTest::mouseClick(window.button(computeButton), Qt::LeftButton);
+    typeText(lineBox(form, firstOperandBox), QStringLiteral("-0005"), 3);
+    typeText(lineBox(form, secondOperandBox), QStringLiteral("12"), 3);
+    QTest::mouseClick(button(form, computeButton), Qt::LeftButton);
     const CoreOutcome expected = computeOnCore(core, QStringLiteral("-0005"), QStringLiteral("12"));
-    QCOMPARE(window.shownReport(), expected.report);
-    QCOMPARE(window.lineBox(resultBox)->text(), QStringLiteral("+7"));
+    QCOMPARE(shownReport(form), expected.report);
+    QCOMPARE(lineBox(form, resultBox)->text(), QStringLiteral("+7"));
 }
 
 }  // namespace
@@ -71,54 +70,54 @@ void ErrorPathTest::stopsTellsAndRecovers() {
     QFETCH(int, keptLines);
     QFETCH(QString, fact);
 
-    WindowUnderTest window;
+    ShownForm form;
     Calculator core;
-    computeOrdinaryPair(window, core);
+    computeOrdinaryPair(form, core);
     if (QTest::currentTestFailed()) {
         return;
     }
-    const QString resultBefore = window.lineBox(resultBox)->text();
+    const QString resultBefore = lineBox(form, resultBox)->text();
 
-    putLongText(window.lineBox(firstOperandBox), first);
-    putLongText(window.lineBox(secondOperandBox), second);
+    putLongText(lineBox(form, firstOperandBox), first);
+    putLongText(lineBox(form, secondOperandBox), second);
     const CoreOutcome expected = computeOnCore(core, first, second);
     QVERIFY2(!expected.failure.isEmpty(), "the core must stop for this case");
     {
         MessageBoxCloser closer;
-        QTest::mouseClick(window.button(computeButton), Qt::LeftButton);
+        QTest::mouseClick(button(form, computeButton), Qt::LeftButton);
         QCOMPARE(closer.closed(), 1);
         QCOMPARE(closer.lastIcon(), QMessageBox::Critical);
         QCOMPARE(closer.lastText(), expected.failure);
         QVERIFY2(closer.lastText().contains(fact), qPrintable(closer.lastText()));
     }
-    QCOMPARE(window.shownReport(), expected.report);
-    QCOMPARE(window.shownReport().count(u'\n'), keptLines);
-    QCOMPARE(window.lineBox(resultBox)->text(), expected.result);
+    QCOMPARE(shownReport(form), expected.report);
+    QCOMPARE(shownReport(form).count(u'\n'), keptLines);
+    QCOMPARE(lineBox(form, resultBox)->text(), expected.result);
     if (keptLines < 8) {
-        QCOMPARE(window.lineBox(resultBox)->text(), resultBefore);
+        QCOMPARE(lineBox(form, resultBox)->text(), resultBefore);
     }
-    QCOMPARE(window.lineBox(firstOperandBox)->text(), first);
+    QCOMPARE(lineBox(form, firstOperandBox)->text(), first);
 
     MessageBoxCloser closer;
     Calculator fresh;
-    computeOrdinaryPair(window, fresh);
+    computeOrdinaryPair(form, fresh);
     QCOMPARE(closer.closed(), 0);
 }
 
 // The program may write past the 65 characters that bind the user; once "Изчисти" has emptied
 // the boxes after such a text, a paste is cut at 65 again.
 void ErrorPathTest::clearAfterAStopRestoresTheLimit() {
-    WindowUnderTest window;
-    putLongText(window.lineBox(firstOperandBox), QString(200, u'7'));
-    putLongText(window.lineBox(secondOperandBox), QString(130, u'3'));
+    ShownForm form;
+    putLongText(lineBox(form, firstOperandBox), QString(200, u'7'));
+    putLongText(lineBox(form, secondOperandBox), QString(130, u'3'));
     {
         MessageBoxCloser closer;
-        QTest::mouseClick(window.button(computeButton), Qt::LeftButton);
+        QTest::mouseClick(button(form, computeButton), Qt::LeftButton);
         QCOMPARE(closer.closed(), 1);
     }
-    QTest::mouseClick(window.button(clearButton), Qt::LeftButton);
-    for (const int box : {firstOperandBox, secondOperandBox}) {
-        QLineEdit* operand = window.lineBox(box);
+    QTest::mouseClick(button(form, clearButton), Qt::LeftButton);
+    for (const Box box : {firstOperandBox, secondOperandBox}) {
+        QLineEdit* operand = lineBox(form, box);
         QCOMPARE(operand->text(), QString());
         QGuiApplication::clipboard()->setText(QString(10000, u'9'));
         operand->paste();

@@ -5,9 +5,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QRandomGenerator>
-#include <QTest>
 
-#include "faults/window_under_test.h"
+#include "support/window_driver.h"
 
 namespace velmora::testing {
 
@@ -30,7 +29,7 @@ void paste(QLineEdit* box, const QString& text, PasteBy how) {
     box->setFocus();
     box->end(false);
     if (how == PasteBy::shortcut) {
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        press(box, Qt::Key_V, Qt::ControlModifier);
     } else {
         box->paste();
     }
@@ -56,7 +55,7 @@ QString mixedText() {
 }  // namespace
 
 void PasteTest::keepsAtMost65AndComputesWhatItKept_data() {
-    QTest::addColumn<int>("box");
+    QTest::addColumn<Box>("box");
     QTest::addColumn<QString>("before");  // typed into the box before the paste
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<int>("how");
@@ -84,7 +83,7 @@ void PasteTest::keepsAtMost65AndComputesWhatItKept_data() {
         {"byte order mark after the minus", {}, QStringLiteral("-\ufeff5")},
     };
     for (const auto& pasteCase : cases) {
-        for (const int box : {firstOperandBox, secondOperandBox}) {
+        for (const Box box : {firstOperandBox, secondOperandBox}) {
             for (const PasteBy how : {PasteBy::shortcut, PasteBy::pasteSlot}) {
                 QTest::addRow("%s into box %d by %s", pasteCase.name, box,
                               how == PasteBy::shortcut ? "ctrl+V" : "paste()")
@@ -95,13 +94,13 @@ void PasteTest::keepsAtMost65AndComputesWhatItKept_data() {
 }
 
 void PasteTest::keepsAtMost65AndComputesWhatItKept() {
-    QFETCH(int, box);
+    QFETCH(Box, box);
     QFETCH(QString, before);
     QFETCH(QString, pasted);
     QFETCH(int, how);
 
-    WindowUnderTest window;
-    QLineEdit* target = window.lineBox(box);
+    ShownForm form;
+    QLineEdit* target = lineBox(form, box);
     target->clear();
     typeText(target, before, 5);
     paste(target, pasted, static_cast<PasteBy>(how));
@@ -116,13 +115,13 @@ void PasteTest::keepsAtMost65AndComputesWhatItKept() {
     QCOMPARE(kept, whole);
     QVERIFY(!kept.toUtf8().contains("\xEF\xBF\xBD"));  // no replacement character
 
-    QTest::keyClick(target, Qt::Key_Return);
+    press(target, Qt::Key_Return);
     Calculator core;
-    const CoreOutcome expected = computeOnCore(core, window.lineBox(firstOperandBox)->text(),
-                                               window.lineBox(secondOperandBox)->text());
+    const CoreOutcome expected = computeOnCore(core, lineBox(form, firstOperandBox)->text(),
+                                               lineBox(form, secondOperandBox)->text());
     QVERIFY2(expected.failure.isEmpty(), qPrintable(expected.failure));
-    QCOMPARE(window.shownReport(), expected.report);
-    QCOMPARE(window.lineBox(resultBox)->text(), expected.result);
+    QCOMPARE(shownReport(form), expected.report);
+    QCOMPARE(lineBox(form, resultBox)->text(), expected.result);
 }
 
 }  // namespace velmora::testing

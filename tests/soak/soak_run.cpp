@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QTest>
 
 namespace velmora::testing {
 
@@ -10,7 +9,7 @@ namespace {
 
 constexpr int operandLimit = 65;
 
-int operandIndex(int box) {
+int operandIndex(Box box) {
     return box == firstOperandBox ? 0 : 1;
 }
 
@@ -29,13 +28,13 @@ QStringList unusualCharacters() {
 }  // namespace
 
 SoakRun::SoakRun(quint32 seed) : generator_(seed), unusual_(unusualCharacters()) {
-    for (const int box : {firstOperandBox, secondOperandBox}) {
-        expectedOperand_[operandIndex(box)] = window_.lineBox(box)->text();
+    for (const Box box : {firstOperandBox, secondOperandBox}) {
+        expectedOperand_[operandIndex(box)] = lineBox(form_, box)->text();
     }
 }
 
 void SoakRun::playRound() {
-    for (const int box : {firstOperandBox, secondOperandBox}) {
+    for (const Box box : {firstOperandBox, secondOperandBox}) {
         if (generator_.bounded(100) < 70) {
             editOperand(box);
         }
@@ -85,16 +84,16 @@ QString typedAtEnd(QString text, const QString& typed) {
 }  // namespace
 
 // Replaces the text (select all, delete, type) or types more at its end.
-void SoakRun::editOperand(int box) {
-    QLineEdit* widget = window_.lineBox(box);
+void SoakRun::editOperand(Box box) {
+    QLineEdit* widget = lineBox(form_, box);
     QString& expected = expectedOperand_[operandIndex(box)];
     const QString typed = randomText(randomLength());
     if (generator_.bounded(100) < 75) {
-        QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(widget, Qt::Key_Delete);
+        press(widget, Qt::Key_A, Qt::ControlModifier);
+        press(widget, Qt::Key_Delete);
         expected.clear();
     } else {
-        QTest::keyClick(widget, Qt::Key_End);
+        press(widget, Qt::Key_End);
     }
     typeText(widget, typed, 1 + static_cast<int>(generator_.bounded(6)));
     expected = typedAtEnd(expected, typed);
@@ -103,39 +102,39 @@ void SoakRun::editOperand(int box) {
 
 void SoakRun::compute() {
     if (generator_.bounded(2) == 0) {
-        const int box = generator_.bounded(2) == 0 ? firstOperandBox : secondOperandBox;
-        QTest::keyClick(window_.lineBox(box), Qt::Key_Return);
+        const Box box = generator_.bounded(2) == 0 ? firstOperandBox : secondOperandBox;
+        press(lineBox(form_, box), Qt::Key_Return);
     } else {
-        QTest::mouseClick(window_.button(computeButton), Qt::LeftButton);
+        QTest::mouseClick(button(form_, computeButton), Qt::LeftButton);
     }
     ++figures_.computes;
     const CoreOutcome expected = computeOnCore(core_, expectedOperand_[0], expectedOperand_[1]);
-    QCOMPARE(window_.shownReport(), expected.report);
-    QCOMPARE(window_.lineBox(resultBox)->text(), expected.result);
-    QVERIFY(window_.reportBox()->isReadOnly());
+    QCOMPARE(shownReport(form_), expected.report);
+    QCOMPARE(lineBox(form_, resultBox)->text(), expected.result);
+    QVERIFY(textBox(form_, reportBox)->isReadOnly());
 }
 
 void SoakRun::clear() {
-    QTest::mouseClick(window_.button(clearButton), Qt::LeftButton);
+    QTest::mouseClick(button(form_, clearButton), Qt::LeftButton);
     core_.commands.clear();
     ++figures_.clears;
     for (QString& operand : expectedOperand_) {
         operand.clear();
     }
-    for (const int box : {resultBox, firstOperandBox, secondOperandBox}) {
-        QCOMPARE(window_.lineBox(box)->text(), QString());
+    for (const Box box : {resultBox, firstOperandBox, secondOperandBox}) {
+        QCOMPARE(lineBox(form_, box)->text(), QString());
     }
-    QCOMPARE(window_.shownReport(), QString());
+    QCOMPARE(shownReport(form_), QString());
     if (generator_.bounded(2) == 0) {
         typeIntoReport();  // unlocked after a clear: the user may write there
     }
 }
 
 void SoakRun::typeIntoReport() {
-    QPlainTextEdit* report = window_.reportBox();
+    QPlainTextEdit* report = textBox(form_, reportBox);
     const QString before = report->toPlainText();
     const QString typed = randomText(1 + static_cast<int>(generator_.bounded(12)));
-    QTest::keyClick(report, Qt::Key_End, Qt::ControlModifier);
+    press(report, Qt::Key_End, Qt::ControlModifier);
     typeText(report, typed, 4);
     QCOMPARE(report->toPlainText(), report->isReadOnly() ? before : before + typed);
 }

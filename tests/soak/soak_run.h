@@ -8,8 +8,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "faults/window_under_test.h"
 #include "support/calculator.h"
+#include "support/window_driver.h"
 
 namespace velmora::testing {
 
@@ -31,7 +31,7 @@ public:
     SoakFigures figures() const;
 
 private:
-    void editOperand(int box);
+    void editOperand(Box box);
     void compute();
     void clear();
     void typeIntoReport();
@@ -39,7 +39,7 @@ private:
     QString randomCharacter();
     int randomLength();
 
-    WindowUnderTest window_;
+    ShownForm form_;
     Calculator core_;
     MessageBoxCloser closer_;
     QRandomGenerator generator_;

@@ -3,12 +3,11 @@
 
 #include <QApplication>
 #include <QStyleHints>
-#include <QTest>
 #include <algorithm>
 #include <array>
 #include <utility>
 
-#include "window/velmora.h"
+#include "support/window_driver.h"
 
 namespace velmora::testing {
 
@@ -30,24 +29,17 @@ class DarkPaletteTest : public QObject {
 private slots:
     void drawnAsOnALightDesktop() {
         QGuiApplication::styleHints()->setCursorFlashTime(0);  // the caret alike in both pictures
-        QImage onLightDesktop;
-        {
-            Velmora light;
-            light.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&light));
-            onLightDesktop = light.grab().toImage();
-        }
+        const QImage onLightDesktop = ShownForm().grab().toImage();
         QApplication::setPalette(QPalette(QColor(53, 53, 53)));  // light text on dark faces
-        Velmora form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        ShownForm form;
         QVERIFY(form.grab().save(QStringLiteral(VELMORA_DARK_SCREENSHOT)));
         QVERIFY(form.grab().toImage() == onLightDesktop);
         // Black captions on the orange, green and blue faces, and nothing lighter on them.
-        for (QWidget* control :
-             std::array<QWidget*, 3>{form.etiket(0), form.buton(0), form.buton(1)}) {
-            const auto [darkest, lightest] = greys(control);
-            QVERIFY2(darkest < 60 && lightest < 240, qPrintable(control->objectName()));
+        for (QWidget* widget :
+             std::array<QWidget*, 3>{control<QWidget>(form, "Etiket0"), button(form, computeButton),
+                                     button(form, clearButton)}) {
+            const auto [darkest, lightest] = greys(widget);
+            QVERIFY2(darkest < 60 && lightest < 240, qPrintable(widget->objectName()));
         }
     }
 };

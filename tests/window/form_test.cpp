@@ -11,7 +11,7 @@
 #include <QUrl>
 #include <memory>
 
-#include "form_driver.h"
+#include "support/window_driver.h"
 
 namespace velmora::testing {
 
@@ -89,16 +89,16 @@ void FormTest::initialTexts_data() {
 void FormTest::initialTexts() {
     QFETCH(QString, name);
     QFETCH(QString, expected);
-    QCOMPARE(shownText(control<QWidget>(*form_, name.toLatin1().constData())), expected);
+    QCOMPARE(shownText(control<QWidget>(*form_, name)), expected);
 }
 
 void FormTest::taskStatementNamesTheScalesInOrder() {
-    const QString statement = fromUtf8(form_->boxes().text(taskBox));
+    const QString statement = QString::fromStdString(form_->boxes().text(taskBox));
     QVERIFY2(statement.size() > 2700 && statement.size() < 3100, "about 2,900 characters");
     QVERIFY(statement.contains(QStringLiteral("\r\n")));
     QVERIFY(!statement.contains(QRegularExpression(QStringLiteral("[^\r]\n"))));
-    QVERIFY(!textBox(*form_, "Pole0")->toPlainText().contains(QLatin1Char('\r')));
-    QVERIFY(textBox(*form_, "Pole0")->isReadOnly());
+    QVERIFY(!textBox(*form_, taskBox)->toPlainText().contains(QLatin1Char('\r')));
+    QVERIFY(textBox(*form_, taskBox)->isReadOnly());
 
     qsizetype from = 0;
     int zeros = 3;
@@ -134,7 +134,7 @@ void FormTest::windowProperties() {
     QCOMPARE(icon.size(), QSize(32, 32));
     QVERIFY(icon.pixelColor(16, 16).alpha() == 255);
 
-    const QFontInfo font(lineBox(*form_, "Pole3")->font());
+    const QFontInfo font(lineBox(*form_, firstOperandBox)->font());
     QCOMPARE(font.pointSize(), 12);
     QCOMPARE(font.family(), QStringLiteral("Liberation Serif"));
 }
@@ -169,7 +169,7 @@ void FormTest::namesForScreenReaders_data() {
 void FormTest::namesForScreenReaders() {
     QFETCH(QString, name);
     QFETCH(QString, accessibleName);
-    const QWidget* widget = control<QWidget>(*form_, name.toLatin1().constData());
+    const QWidget* widget = control<QWidget>(*form_, name);
     QCOMPARE(widget->accessibleName(), accessibleName);
     // The description is the tooltip, or nothing, and never says the name again.
     QCOMPARE(widget->accessibleDescription(), widget->toolTip());
@@ -178,7 +178,7 @@ void FormTest::namesForScreenReaders() {
 
 void FormTest::tabOrder() {
     QVERIFY(showActive(*form_));
-    textBox(*form_, "Pole0")->setFocus();
+    textBox(*form_, taskBox)->setFocus();
 
     QStringList visited{form_->focusWidget()->objectName()};
     for (int step = 0; step < 7; ++step) {
@@ -216,16 +216,16 @@ void FormTest::typingIsLimited() {
     QFETCH(bool, paste);
     QFETCH(QString, input);
     QFETCH(QString, after);
-    QLineEdit* box = lineBox(*form_, name.toLatin1().constData());
+    QLineEdit* box = control<QLineEdit>(*form_, name);
     box->setText(before);
     if (paste) {
         QGuiApplication::clipboard()->setText(input);
         press(box, Qt::Key_V, Qt::ControlModifier);
     } else {
-        type(box, input);
+        typeText(box, input);
     }
     QCOMPARE(box->text(), after);
-    QCOMPARE(fromUtf8(form_->boxes().text(name.back().digitValue())), after);
+    QCOMPARE(QString::fromStdString(form_->boxes().text(name.back().digitValue())), after);
 }
 
 void FormTest::lockedAfterCompute_data() {
@@ -238,13 +238,13 @@ void FormTest::lockedAfterCompute_data() {
 void FormTest::lockedAfterCompute() {
     QFETCH(QString, name);
     compute(*form_);
-    QWidget* box = control<QWidget>(*form_, name.toLatin1().constData());
+    QWidget* box = control<QWidget>(*form_, name);
     const QString before = shownText(box);
     QVERIFY(!before.isEmpty());
 
     QGuiApplication::clipboard()->setText(QStringLiteral("55"));
     press(box, Qt::Key_End, Qt::ControlModifier);
-    type(box, QStringLiteral("7я "));
+    typeText(box, QStringLiteral("7я "));
     press(box, Qt::Key_Backspace);
     press(box, Qt::Key_Home, Qt::ControlModifier);
     press(box, Qt::Key_Delete);
@@ -256,16 +256,16 @@ void FormTest::lockedAfterCompute() {
 void FormTest::reportEditableAfterClear() {
     compute(*form_);
     clear(*form_);
-    for (const char* name : {"Pole2", "Pole3", "Pole4"}) {
-        QCOMPARE(lineBox(*form_, name)->text(), QString());
+    for (const Box box : {resultBox, firstOperandBox, secondOperandBox}) {
+        QCOMPARE(lineBox(*form_, box)->text(), QString());
     }
-    QPlainTextEdit* report = textBox(*form_, "Pole1");
+    QPlainTextEdit* report = textBox(*form_, reportBox);
     QCOMPARE(report->toPlainText(), QString());
     QVERIFY(!report->isReadOnly());
 
-    type(report, QStringLiteral("абв"));
+    typeText(report, QStringLiteral("абв"));
     press(report, Qt::Key_Return);
-    type(report, QStringLiteral("12"));
+    typeText(report, QStringLiteral("12"));
     QCOMPARE(report->toPlainText(), QStringLiteral("абв\n12"));
     QCOMPARE(form_->boxes().text(reportBox), std::string("абв\r\n12"));
 }
@@ -278,11 +278,11 @@ void FormTest::enterComputes_data() {
 
 void FormTest::enterComputes() {
     QFETCH(QString, name);
-    type(lineBox(*form_, "Pole4"), QStringLiteral("7"));
-    press(lineBox(*form_, name.toLatin1().constData()), Qt::Key_Return);
-    QCOMPARE(lineBox(*form_, "Pole2")->text(), QStringLiteral("+43252003274489856007"));
-    QVERIFY(textBox(*form_, "Pole1")->toPlainText().startsWith(QStringLiteral("Число 1: +")));
-    QVERIFY(textBox(*form_, "Pole1")->isReadOnly());
+    typeText(lineBox(*form_, secondOperandBox), QStringLiteral("7"));
+    press(control<QLineEdit>(*form_, name), Qt::Key_Return);
+    QCOMPARE(lineBox(*form_, resultBox)->text(), QStringLiteral("+43252003274489856007"));
+    QVERIFY(shownReport(*form_).startsWith(QStringLiteral("Число 1: +")));
+    QVERIFY(textBox(*form_, reportBox)->isReadOnly());
 }
 
 // A pupil at the keyboard: each step, the key pressed where the focus is (or the clear button
@@ -303,7 +303,7 @@ void FormTest::focusFollowsThePupil() {
         {"a clear brings the focus back to the first operand", Qt::Key_unknown, {}, "Pole3"},
     };
     QCOMPARE(form_->focusWidget()->objectName(), QStringLiteral("Pole3"));
-    QLineEdit* result = lineBox(*form_, "Pole2");
+    QLineEdit* result = lineBox(*form_, resultBox);
     for (const Step& step : steps) {
         if (step.key == Qt::Key_unknown) {
             clear(*form_);
@@ -315,8 +315,8 @@ void FormTest::focusFollowsThePupil() {
         QCOMPARE(result->accessibleDescription().contains(QStringLiteral("квинтилиона")), computed);
     }
     QCOMPARE(result->accessibleDescription(), result->toolTip());
-    type(form_->focusWidget(), QStringLiteral("5"));
-    QCOMPARE(lineBox(*form_, "Pole3")->text(), QStringLiteral("5"));
+    typeText(form_->focusWidget(), QStringLiteral("5"));
+    QCOMPARE(lineBox(*form_, firstOperandBox)->text(), QStringLiteral("5"));
 }
 
 // The longest sum the boxes give, 66 digits and the sign, from its first character to its last
@@ -324,11 +324,11 @@ void FormTest::focusFollowsThePupil() {
 void FormTest::longestSumShownWhole() {
     QVERIFY(showActive(*form_));
     const QString nines(65, QLatin1Char('9'));
-    for (const char* name : {"Pole3", "Pole4"}) {
-        lineBox(*form_, name)->setText(nines);
+    for (const Box box : {firstOperandBox, secondOperandBox}) {
+        lineBox(*form_, box)->setText(nines);
     }
     compute(*form_);
-    QLineEdit* result = lineBox(*form_, "Pole2");
+    QLineEdit* result = lineBox(*form_, resultBox);
     QCOMPARE(result->text().size(), 67);
     // The compute leaves the cursor after the last character. Had the box scrolled to show it, the
     // cursor would come closer to the start than one advance of the text when moved there.

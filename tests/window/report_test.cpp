@@ -4,50 +4,13 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QMessageBox>
-#include <QTimer>
 #include <memory>
-#include <optional>
 
 #include "form/failure_message.h"
-#include "form_driver.h"
 #include "support/calculator.h"
+#include "support/window_driver.h"
 
 namespace velmora::testing {
-
-namespace {
-
-QString shownReport(const std::string& coreText) {
-    return fromUtf8(coreText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-// Closes the first message box that a command opens and keeps what it said.
-class MessageWatcher : public QObject {
-public:
-    explicit MessageWatcher(QObject* parent) : QObject(parent) {
-        connect(&timer_, &QTimer::timeout, this, [this] { closeModal(); });
-        timer_.start(10);
-    }
-
-    std::optional<QString> title;
-    std::optional<QString> text;
-
-private:
-    void closeModal() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            return;
-        }
-        title = box->windowTitle();
-        text = box->text();
-        timer_.stop();
-        box->done(QMessageBox::Ok);
-    }
-
-    QTimer timer_;
-};
-
-}  // namespace
 
 class ReportTest : public QObject {
     Q_OBJECT
@@ -70,10 +33,10 @@ private:
 };
 
 void ReportTest::enterOperands(const QString& first, const QString& second) {
-    lineBox(*form_, "Pole3")->clear();
-    lineBox(*form_, "Pole4")->clear();
-    type(lineBox(*form_, "Pole3"), first);
-    type(lineBox(*form_, "Pole4"), second);
+    lineBox(*form_, firstOperandBox)->clear();
+    lineBox(*form_, secondOperandBox)->clear();
+    typeText(lineBox(*form_, firstOperandBox), first);
+    typeText(lineBox(*form_, secondOperandBox), second);
 }
 
 void ReportTest::reportMatchesCore_data() {
@@ -105,25 +68,26 @@ void ReportTest::reportMatchesCore() {
         enterOperands(first, second);
         compute(*form_);
         QCOMPARE(form_->boxes().text(reportBox), expected);
-        QCOMPARE(textBox(*form_, "Pole1")->toPlainText(), shownReport(expected));
+        QCOMPARE(shownReport(*form_), asShown(expected));
         QCOMPARE(form_->boxes().text(resultBox), core.result());
-        QCOMPARE(lineBox(*form_, "Pole2")->text(), fromUtf8(core.result()));
+        QCOMPARE(lineBox(*form_, resultBox)->text(), QString::fromStdString(core.result()));
     }
 }
 
 void ReportTest::editedOperandIsReadAgain() {
     compute(*form_);
-    type(lineBox(*form_, "Pole4"), QStringLiteral("-1"));
+    typeText(lineBox(*form_, secondOperandBox), QStringLiteral("-1"));
     compute(*form_);
-    QCOMPARE(lineBox(*form_, "Pole2")->text(), QStringLiteral("+43252003274489855999"));
+    QCOMPARE(lineBox(*form_, resultBox)->text(), QStringLiteral("+43252003274489855999"));
 }
 
 void ReportTest::copiedReportEqualsCoreText() {
     compute(*form_);
-    QPlainTextEdit* report = textBox(*form_, "Pole1");
+    QPlainTextEdit* report = textBox(*form_, reportBox);
     report->selectAll();
     report->copy();
-    QCOMPARE(QGuiApplication::clipboard()->text(), fromUtf8(form_->boxes().text(reportBox)));
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QString::fromStdString(form_->boxes().text(reportBox)));
 
     QTextCursor cursor(report->document());
     cursor.movePosition(QTextCursor::Down, QTextCursor::KeepAnchor, 2);
@@ -156,23 +120,24 @@ void ReportTest::failureKeepsWhatWasWritten() {
     compute(*form_);
     // Typing stops at 65 characters; the program can still write a longer operand.
     form_->boxes().setText(firstOperandBox, first.toStdString());
-    auto* watcher = new MessageWatcher(form_.get());
-    compute(*form_);
-
-    QVERIFY2(watcher->text.has_value(), "a message box must tell the user");
-    QCOMPARE(*watcher->title, QStringLiteral("Velmora — грешка"));
-    QCOMPARE(*watcher->text, fromUtf8(expectedMessage));
+    {
+        MessageBoxCloser closer;
+        compute(*form_);
+        QVERIFY2(closer.closed() > 0, "a message box must tell the user");
+        QCOMPARE(closer.lastTitle(), QStringLiteral("Velmora — грешка"));
+        QCOMPARE(closer.lastText(), QString::fromStdString(expectedMessage));
+    }
     QCOMPARE(form_->boxes().text(reportBox), core.boxes.text(reportBox));
-    QCOMPARE(textBox(*form_, "Pole1")->toPlainText(), shownReport(core.boxes.text(reportBox)));
-    QCOMPARE(lineBox(*form_, "Pole2")->text(), fromUtf8(core.result()));
-    QCOMPARE(lineBox(*form_, "Pole3")->text(), first);
+    QCOMPARE(shownReport(*form_), asShown(core.boxes.text(reportBox)));
+    QCOMPARE(lineBox(*form_, resultBox)->text(), QString::fromStdString(core.result()));
+    QCOMPARE(lineBox(*form_, firstOperandBox)->text(), first);
 
     clear(*form_);
-    type(lineBox(*form_, "Pole3"), QStringLiteral("5"));
-    auto* quiet = new MessageWatcher(form_.get());
+    typeText(lineBox(*form_, firstOperandBox), QStringLiteral("5"));
+    MessageBoxCloser quiet;
     compute(*form_);
-    QVERIFY(!quiet->text.has_value());
-    QCOMPARE(lineBox(*form_, "Pole2")->text(), QStringLiteral("+5"));
+    QCOMPARE(quiet.closed(), 0);
+    QCOMPARE(lineBox(*form_, resultBox)->text(), QStringLiteral("+5"));
 }
 
 }  // namespace velmora::testing

@@ -4,10 +4,9 @@
 
 #include <QFontMetrics>
 #include <QLabel>
-#include <QTest>
 #include <algorithm>
 
-#include "window/velmora.h"
+#include "support/window_driver.h"
 
 namespace velmora::testing {
 
@@ -52,8 +51,6 @@ private slots:
     void captionsHaveGlyphs();
 
 private:
-    QWidget* named(const QString& name) const { return form_.findChild<QWidget*>(name); }
-
     Velmora form_;
     QImage picture_;
 };
@@ -104,9 +101,7 @@ void ScreenshotTest::textDrawn_data() {
 void ScreenshotTest::textDrawn() {
     QFETCH(QString, name);
     QFETCH(bool, centred);
-    const QWidget* widget = named(name);
-    QVERIFY(widget != nullptr);
-    const QRect area = widget->geometry().adjusted(3, 3, -3, -3);
+    const QRect area = control<QWidget>(form_, name)->geometry().adjusted(3, 3, -3, -3);
     const Ink ink = inkIn(picture_, area);
     // Even the four letters of "Сума" at 12 pt leave dozens of dark pixels.
     QVERIFY2(ink.pixels > 40, qPrintable(QString::number(ink.pixels)));
@@ -118,7 +113,7 @@ void ScreenshotTest::textDrawn() {
 
 // A font without Cyrillic would draw empty boxes of the same size for every letter.
 void ScreenshotTest::captionsHaveGlyphs() {
-    const QFontMetrics metrics(named(QStringLiteral("Etiket0"))->font());
+    const QFontMetrics metrics(control<QLabel>(form_, "Etiket0")->font());
     const QString captions =
         QStringLiteral("Информатика - сумата словом Число Сума Изчисли Изчисти");
     for (const QChar c : captions) {

@@ -1,7 +1,6 @@
-#include "faults/window_under_test.h"
+#include "support/window_driver.h"
 
 #include <QApplication>
-#include <QTest>
 #include <exception>
 
 #include "form/failure_message.h"
@@ -10,55 +9,22 @@ namespace velmora::testing {
 
 namespace {
 
-template <typename Control>
-Control* findControl(const QWidget& form, const QString& name) {
-    auto* control = form.findChild<Control*>(name);
-    if (control == nullptr) {
-        qFatal("the window has no control named %s of the expected kind", qPrintable(name));
-    }
-    return control;
-}
-
 bool isPrintableAscii(QChar c) {
     return c.unicode() >= 0x20 && c.unicode() < 0x7f;
 }
 
 }  // namespace
 
-WindowUnderTest::WindowUnderTest() {
-    form_.show();
-    if (!QTest::qWaitForWindowExposed(&form_)) {
-        qFatal("the window was not shown");
-    }
+QLineEdit* lineBox(const Velmora& form, Box box) {
+    return control<QLineEdit>(form, QStringLiteral("Pole%1").arg(box));
 }
 
-QLineEdit* WindowUnderTest::lineBox(int box) const {
-    return findControl<QLineEdit>(form_, QStringLiteral("Pole%1").arg(box));
+QPlainTextEdit* textBox(const Velmora& form, Box box) {
+    return control<QPlainTextEdit>(form, QStringLiteral("Pole%1").arg(box));
 }
 
-QPlainTextEdit* WindowUnderTest::reportBox() const {
-    return findControl<QPlainTextEdit>(form_, QStringLiteral("Pole%1").arg(velmora::reportBox));
-}
-
-QPushButton* WindowUnderTest::button(int index) const {
-    return findControl<QPushButton>(form_, QStringLiteral("Buton%1").arg(index));
-}
-
-MessageBoxCloser::MessageBoxCloser() {
-    timer_.setInterval(5);
-    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { closeModalBox(); });
-    timer_.start();
-}
-
-void MessageBoxCloser::closeModalBox() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) {
-        return;
-    }
-    ++closed_;
-    text_ = box->text();
-    icon_ = box->icon();
-    box->done(QMessageBox::Ok);
+QPushButton* button(const Velmora& form, Button button) {
+    return control<QPushButton>(form, QStringLiteral("Buton%1").arg(button));
 }
 
 void typeText(QWidget* widget, const QString& text, int charactersAtOnce) {
@@ -73,12 +39,42 @@ void typeText(QWidget* widget, const QString& text, int charactersAtOnce) {
             next = end;
             continue;
         }
-        // A character outside the BMP is one key press with two UTF-16 units of text.
         const qsizetype length = text[next].isHighSurrogate() && next + 1 < text.size() ? 2 : 1;
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(next, length),
                             Qt::NoModifier);
         next += length;
     }
+}
+
+bool showActive(Velmora& form) {
+    form.show();
+    form.activateWindow();
+    return QTest::qWaitForWindowActive(&form);
+}
+
+ShownForm::ShownForm() {
+    show();
+    if (!QTest::qWaitForWindowExposed(this)) {
+        qFatal("the window was not shown");
+    }
+}
+
+MessageBoxCloser::MessageBoxCloser() {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { closeModalBox(); });
+    timer_.start();
+}
+
+void MessageBoxCloser::closeModalBox() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) {
+        return;
+    }
+    ++closed_;
+    title_ = box->windowTitle();
+    text_ = box->text();
+    icon_ = box->icon();
+    box->done(QMessageBox::Ok);
 }
 
 std::string coreText(const QString& shown) {
