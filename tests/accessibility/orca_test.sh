@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Runs orca_check.py on a virtual X server of its own (the display picked by Xvfb, -displayfd),
+# inside a session bus of its own, on which the accessibility bus starts when Orca asks for it.
+# The server never resets, for the reason atspi_test.sh gives. Skipped, never passed, where a
+# tool it needs is missing, and the page's run where the page has not been built.
+# Usage: orca_test.sh window VELMORA VELMORA_REPORT
+#        orca_test.sh page VELMORA_HTML VELMORA_REPORT CHROMIUM_JS
+set -euo pipefail
+python=/usr/bin/python3 # Debian's python, the one orca and python3-pyatspi install into
+
+skip() {
+    echo "SKIP: $1"
+    exit 77
+}
+for tool in Xvfb dbus-run-session xdotool pgrep /usr/libexec/at-spi-bus-launcher /usr/bin/orca \
+    /usr/lib/speech-dispatcher-modules/sd_dummy; do
+    command -v "${tool}" >/dev/null || skip "${tool} is missing (scripts/setup installs it)"
+done
+"${python}" -c 'import pyatspi' 2>/dev/null ||
+    skip "python3-pyatspi is missing (scripts/setup installs it)"
+if [ "$1" = page ]; then
+    [ -x /usr/bin/chromium ] || skip "/usr/bin/chromium is missing (scripts/test installs it)"
+    [ -f "$2" ] || skip "no page at $2 (scripts/web builds it)"
+fi
+
+work="$(mktemp -d)"
+mkfifo "${work}/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"${work}/display" 2>"${work}/xvfb.log" &
+xvfb=$!
+trap 'kill "${xvfb}"; rm -rf "${work}"' EXIT
+read -r display <"${work}/display" || { cat "${work}/xvfb.log"; exit 1; }
+
+export DISPLAY=":${display}" LC_ALL=C.UTF-8
+dbus-run-session -- "${python}" "$(dirname "${BASH_SOURCE[0]}")/orca_check.py" "$@"
