@@ -22,7 +22,7 @@ private:
         int length;  // digit characters found, leading zeros included
     };
 
-    Operand readOperand(int box, int row, std::string& digits);
+    Operand readOperand(Box box, int row, std::string& digits);
     void chooseOperation(Operand first, Operand second);
     void rankOppositeSigns(Operand first, Operand second);
     void zeroForEqualMagnitudes();

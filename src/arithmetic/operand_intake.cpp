@@ -37,7 +37,7 @@ void Arithmetic::PrepareOperands() {
 
 // Scans one box by character code: a "-" in first place gives the sign, every digit character is
 // kept and stored in the operand's row from position 2 on, everything else is passed over.
-Arithmetic::Operand Arithmetic::readOperand(int box, int row, std::string& digits) {
+Arithmetic::Operand Arithmetic::readOperand(Box box, int row, std::string& digits) {
     state_.operandText = boxes_.text(box);
     const std::string& text = state_.operandText;
     const int sign = !text.empty() && text.front() == '-' ? 1 : 0;

@@ -35,7 +35,7 @@ void Commands::click(int index) {
 }
 
 void Commands::ClearFields() {
-    for (const int box : {reportBox, resultBox, firstOperandBox, secondOperandBox}) {
+    for (const Box box : {reportBox, resultBox, firstOperandBox, secondOperandBox}) {
         boxes_.setText(box, "");
     }
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "form/commands.h"
 #include "form/task_statement.h"
 
 namespace velmora {
@@ -39,27 +40,27 @@ std::span<const ControlDescriptor> controlTable() {
         //     multi-line, read-only, limit, background, text colour, centred, tooltip, name,
         //     the box a label names
         {etiket, 0, {2040, 120, 4815, 375}, 3, "Информатика - сумата словом",
-            false, false, 0, labelColour, black, true, {}, "Информатика - сумата словом", noBox},
-        {pole, 0, {120, 720, 9135, 1815}, 0, taskStatement(),
-            true, true, 0, boxColour, black, false, taskTip, "Условие на задачата", noBox},
+            false, false, 0, labelColour, black, true, {}, "Информатика - сумата словом", {}},
+        {pole, taskBox, {120, 720, 9135, 1815}, 0, taskStatement(),
+            true, true, 0, boxColour, black, false, taskTip, "Условие на задачата", {}},
         {etiket, 2, {120, 2640, 975, 405}, 8, "Число 1",
-            false, false, 0, labelColour, black, true, {}, "Число 1", 3},
-        {pole, 3, {1200, 2640, 8055, 405}, 7, "43252003274489856000",
-            false, false, 65, boxColour, black, false, operandTip, "Число 1", noBox},
+            false, false, 0, labelColour, black, true, {}, "Число 1", firstOperandBox},
+        {pole, firstOperandBox, {1200, 2640, 8055, 405}, 7, "43252003274489856000",
+            false, false, 65, boxColour, black, false, operandTip, "Число 1", {}},
         {etiket, 3, {120, 3120, 975, 405}, 10, "Число 2",
-            false, false, 0, labelColour, black, true, {}, "Число 2", 4},
-        {pole, 4, {1200, 3120, 8055, 405}, 9, "",
-            false, false, 65, boxColour, black, false, operandTip, "Число 2", noBox},
+            false, false, 0, labelColour, black, true, {}, "Число 2", secondOperandBox},
+        {pole, secondOperandBox, {1200, 3120, 8055, 405}, 9, "",
+            false, false, 65, boxColour, black, false, operandTip, "Число 2", {}},
         {etiket, 1, {120, 3600, 975, 405}, 4, "Сума",
-            false, false, 0, labelColour, black, true, {}, "Сума", 2},
-        {pole, 2, {1200, 3600, 8055, 405}, 6, "",
-            false, true, 69, boxColour, black, false, resultTip, "Сума", noBox},
-        {pole, 1, {120, 4080, 6375, 2175}, 5, "",
-            true, true, 0, boxColour, black, false, reportTip, "Отчет", noBox},
-        {buton, 0, {7680, 4440, 1335, 405}, 1, "Изчисли",
-            false, false, 0, computeColour, black, true, computeTip, "Изчисли", noBox},
-        {buton, 1, {7680, 5040, 1335, 405}, 2, "Изчисти",
-            false, false, 0, formBackground, black, true, clearTip, "Изчисти", noBox},
+            false, false, 0, labelColour, black, true, {}, "Сума", resultBox},
+        {pole, resultBox, {1200, 3600, 8055, 405}, 6, "",
+            false, true, 69, boxColour, black, false, resultTip, "Сума", {}},
+        {pole, reportBox, {120, 4080, 6375, 2175}, 5, "",
+            true, true, 0, boxColour, black, false, reportTip, "Отчет", {}},
+        {buton, computeButton, {7680, 4440, 1335, 405}, 1, "Изчисли",
+            false, false, 0, computeColour, black, true, computeTip, "Изчисли", {}},
+        {buton, clearButton, {7680, 5040, 1335, 405}, 2, "Изчисти",
+            false, false, 0, formBackground, black, true, clearTip, "Изчисти", {}},
     }};
     // clang-format on
     return table;

@@ -1,12 +1,16 @@
 #pragma once
 // The controls of the window as one table: for each control its array (Pole, Buton, Etiket) and
-// index, its place and size in twips, tab index, initial text, the properties it starts
-// with and, for a label, the box it names. The form builds every control from this table in one
-// loop, so a control's look and behaviour are changed here and nowhere else.
+// index (a Pole's index is its Box, a Buton's its Button), its place and size in twips, tab index,
+// initial text, the properties it starts with and, for a label, the box it names. The form builds
+// every control from this table in one loop, so a control's look and behaviour are changed here and
+// nowhere else.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "state/boxes.h"
 
 namespace velmora {
 
@@ -44,9 +48,10 @@ struct ControlDescriptor {
     bool centred;
     std::string_view toolTip;  // also what a screen reader gives as the control's description
     std::string_view accessibleName;
-    int labelFor;  // for a label, the Pole index of the box it names, so screen readers tie them
+    std::optional<Box> labelFor;  // for a label, the box it names, so screen readers tie them
 };
 
+// A label that names no box, as the page's script is told it.
 inline constexpr int noBox = -1;
 
 // Single-line boxes set their characters this much closer than the font does (in twips), so that

@@ -9,8 +9,9 @@ namespace velmora {
 void setStartingTexts(Boxes& boxes) {
     for (const ControlDescriptor& row : controlTable()) {
         if (row.array == ControlArray::pole) {
-            boxes.setText(row.index, std::string(row.text));
-            if (row.index == reportBox) {
+            const Box box = boxAt(row.index);
+            boxes.setText(box, std::string(row.text));
+            if (box == reportBox) {
                 boxes.setReportLocked(row.readOnly);
             }
         }

@@ -6,8 +6,8 @@
 
 namespace velmora {
 
-void throwNoSuchBox(int box) {
-    throw IndexOutOfRange(Table::pole, box, boxCount - 1);
+void throwNoSuchBox(int index) {
+    throw IndexOutOfRange(Table::pole, index, boxCount - 1);
 }
 
 void appendToReport(Boxes& boxes, std::string_view piece) {

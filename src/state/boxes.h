@@ -20,15 +20,21 @@ enum Box : int {
 
 inline constexpr int boxCount = 5;
 
-[[noreturn]] void throwNoSuchBox(int box);
+[[noreturn]] void throwNoSuchBox(int index);
 
-// The index of box k into an array of all boxes; a box that does not exist raises
-// IndexOutOfRange, as every implementation of Boxes does.
-inline std::size_t boxIndex(int box) {
-    if (box < 0 || box >= boxCount) [[unlikely]] {
-        throwNoSuchBox(box);
+// The box of Pole(index), for an index that comes as a number (a row of the control table, the
+// page's script); an index without a box raises IndexOutOfRange.
+inline Box boxAt(int index) {
+    if (index < 0 || index >= boxCount) [[unlikely]] {
+        throwNoSuchBox(index);
     }
-    return static_cast<std::size_t>(box);
+    return static_cast<Box>(index);
+}
+
+// The index of a box into an array of all boxes, checked all the same: a Box made by a cast from
+// any number is no box.
+inline std::size_t boxIndex(Box box) {
+    return static_cast<std::size_t>(boxAt(box));
 }
 
 inline constexpr std::string_view lineBreak = "\r\n";
@@ -37,8 +43,8 @@ class Boxes {
 public:
     virtual ~Boxes() = default;
 
-    virtual std::string text(int box) const = 0;
-    virtual void setText(int box, std::string text) = 0;
+    virtual std::string text(Box box) const = 0;
+    virtual void setText(Box box, std::string text) = 0;
     virtual void setReportLocked(bool locked) = 0;
 };
 

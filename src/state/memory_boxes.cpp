@@ -15,7 +15,7 @@ MemoryBoxes::MemoryBoxes(std::string firstOperand, std::string secondOperand) {
 
 // The procedures read a box mostly to append a line to it and write it back, so the copy comes
 // with room for that line.
-std::string MemoryBoxes::text(int box) const {
+std::string MemoryBoxes::text(Box box) const {
     const std::string& stored = texts_[boxIndex(box)];
     std::string copy;
     copy.reserve(stored.size() + roomToAppend);
@@ -23,7 +23,7 @@ std::string MemoryBoxes::text(int box) const {
     return copy;
 }
 
-void MemoryBoxes::setText(int box, std::string text) {
+void MemoryBoxes::setText(Box box, std::string text) {
     texts_[boxIndex(box)] = std::move(text);
 }
 

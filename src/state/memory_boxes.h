@@ -14,8 +14,8 @@ public:
     MemoryBoxes() = default;
     MemoryBoxes(std::string firstOperand, std::string secondOperand);
 
-    std::string text(int box) const override;
-    void setText(int box, std::string text) override;
+    std::string text(Box box) const override;
+    void setText(Box box, std::string text) override;
     void setReportLocked(bool locked) override { reportLocked_ = locked; }
 
     bool reportLocked() const { return reportLocked_; }

@@ -31,17 +31,23 @@ void dropSplitCharacter(QLineEdit* box) {
     }
 }
 
-QWidget* makeBox(const ControlDescriptor& row, QWidget* form) {
+// The row says which kind of box it is, and the box goes to the boxes as that kind.
+QWidget* makeBox(const ControlDescriptor& row, QWidget* form, FormBoxes& boxes) {
+    const Box name = boxAt(row.index);
     if (row.multiLine) {
         auto* box = new MultiLineBox(form);
         box->setPlainText(toWidgetText(row.text));
         box->setLocked(row.readOnly);
+        boxes.attach(name, box);
         return box;
     }
     auto* box = new LineBox(fromUtf8(row.text), form);
-    box->setMaxLength(row.maxLength);
+    if (row.maxLength > 0) {  // else Qt's own, which is as good as none
+        box->setMaxLength(row.maxLength);
+    }
     box->setReadOnly(row.readOnly);
     QObject::connect(box, &QLineEdit::textEdited, box, [box] { dropSplitCharacter(box); });
+    boxes.attach(name, box);
     return box;
 }
 
@@ -56,11 +62,12 @@ QLabel* makeLabel(const ControlDescriptor& row, QWidget* form) {
     return label;
 }
 
-QWidget* makeControl(const ControlDescriptor& row, QWidget* form, ControlArrays& arrays) {
+QWidget* makeControl(const ControlDescriptor& row, QWidget* form, ControlArrays& arrays,
+                     FormBoxes& boxes) {
     const auto index = static_cast<std::size_t>(row.index);
     switch (row.array) {
         case ControlArray::pole:
-            return arrays.pole.at(index) = makeBox(row, form);
+            return arrays.pole.at(index) = makeBox(row, form, boxes);
         case ControlArray::buton:
             return arrays.buton.at(index) = makeButton(row, form);
         case ControlArray::etiket:
@@ -110,28 +117,29 @@ void chainTabOrder(std::vector<std::pair<int, QWidget*>> controls) {
 }
 
 // A label names its box for screen readers, which then read the label's text with the box.
-void linkLabels(const ControlArrays& arrays) {
-    for (const ControlDescriptor& row : controlTable()) {
-        if (row.array == ControlArray::etiket && row.labelFor != noBox) {
+void linkLabels(std::span<const ControlDescriptor> table, const ControlArrays& arrays) {
+    for (const ControlDescriptor& row : table) {
+        if (row.array == ControlArray::etiket && row.labelFor) {
             arrays.etiket.at(static_cast<std::size_t>(row.index))
-                ->setBuddy(arrays.pole.at(static_cast<std::size_t>(row.labelFor)));
+                ->setBuddy(arrays.pole.at(boxIndex(*row.labelFor)));
         }
     }
 }
 
 }  // namespace
 
-ControlArrays buildControls(QWidget* form, QStyle* style, const QPalette& light) {
+ControlArrays buildControls(std::span<const ControlDescriptor> table, QWidget* form, QStyle* style,
+                            const QPalette& light, FormBoxes& boxes) {
     ControlArrays arrays;
     std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ControlDescriptor& row : controlTable()) {
-        QWidget* control = makeControl(row, form, arrays);
+    for (const ControlDescriptor& row : table) {
+        QWidget* control = makeControl(row, form, arrays, boxes);
         applyStyle(control, style);
         applyCommon(row, control, light);
         tabOrder.emplace_back(row.tabIndex, control);
     }
     chainTabOrder(std::move(tabOrder));
-    linkLabels(arrays);
+    linkLabels(table, arrays);
     return arrays;
 }
 

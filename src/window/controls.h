@@ -7,8 +7,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
+#include <span>
 
 #include "form/control_table.h"
+#include "window/form_boxes.h"
 #include "window/multi_line_box.h"
 
 namespace velmora {
@@ -20,7 +22,8 @@ struct ControlArrays {
 };
 
 // Creates every control of the table as a child of form, drawn in the given style, with its
-// palette over the given light one.
-ControlArrays buildControls(QWidget* form, QStyle* style, const QPalette& light);
+// palette over the given light one; each box is attached to the boxes as it is made.
+ControlArrays buildControls(std::span<const ControlDescriptor> table, QWidget* form, QStyle* style,
+                            const QPalette& light, FormBoxes& boxes);
 
 }  // namespace velmora

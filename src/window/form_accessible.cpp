@@ -9,10 +9,11 @@ namespace velmora {
 namespace {
 
 QAccessibleInterface* formInterface(const QString& className, QObject* object) {
-    if (className != QLatin1String(Velmora::staticMetaObject.className())) {
+    auto* form = qobject_cast<Velmora*>(object);
+    if (form == nullptr || className != QLatin1String(Velmora::staticMetaObject.className())) {
         return nullptr;
     }
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return new QAccessibleWidget(form, QAccessible::Window);
 }
 
 }  // namespace

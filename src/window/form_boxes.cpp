@@ -12,14 +12,14 @@ FormBoxes::~FormBoxes() {
     }
 }
 
-void FormBoxes::attach(int box, MultiLineBox* widget) {
+void FormBoxes::attach(Box box, MultiLineBox* widget) {
     Slot& s = slot(box);
     s.multiLine = widget;
     s.edited = QObject::connect(widget, &QPlainTextEdit::textChanged, widget,
                                 [this, box] { userChanged(box); });
 }
 
-void FormBoxes::attach(int box, QLineEdit* widget) {
+void FormBoxes::attach(Box box, QLineEdit* widget) {
     Slot& s = slot(box);
     s.singleLine = widget;
     s.maxLength = widget->maxLength();
@@ -27,7 +27,7 @@ void FormBoxes::attach(int box, QLineEdit* widget) {
                                 [this, box] { userChanged(box); });
 }
 
-std::string FormBoxes::text(int box) const {
+std::string FormBoxes::text(Box box) const {
     const Slot& s = slot(box);
     if (!s.known) {
         s.text = fromWidgetText(s.multiLine != nullptr ? s.multiLine->toPlainText()
@@ -37,7 +37,7 @@ std::string FormBoxes::text(int box) const {
     return s.text;
 }
 
-void FormBoxes::setText(int box, std::string text) {
+void FormBoxes::setText(Box box, std::string text) {
     Slot& s = slot(box);
     s.text = std::move(text);
     s.known = true;
@@ -45,7 +45,12 @@ void FormBoxes::setText(int box, std::string text) {
 }
 
 void FormBoxes::setReportLocked(bool locked) {
-    slot(reportBox).multiLine->setLocked(locked);
+    const Slot& report = slot(reportBox);
+    if (report.multiLine != nullptr) {
+        report.multiLine->setLocked(locked);
+    } else {
+        report.singleLine->setReadOnly(locked);
+    }
 }
 
 void FormBoxes::flush() {
@@ -72,7 +77,7 @@ void FormBoxes::push(Slot& s) {
 
 // After the user's edit the widget holds the truth. A limit raised for a longer program text
 // shrinks with the text, so the user can shorten it but never lengthen it past the box's limit.
-void FormBoxes::userChanged(int box) {
+void FormBoxes::userChanged(Box box) {
     if (pushing_) {
         return;
     }
@@ -84,11 +89,11 @@ void FormBoxes::userChanged(int box) {
     }
 }
 
-FormBoxes::Slot& FormBoxes::slot(int box) {
+FormBoxes::Slot& FormBoxes::slot(Box box) {
     return slots_[boxIndex(box)];
 }
 
-const FormBoxes::Slot& FormBoxes::slot(int box) const {
+const FormBoxes::Slot& FormBoxes::slot(Box box) const {
     return slots_[boxIndex(box)];
 }
 

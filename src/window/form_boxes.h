@@ -21,11 +21,12 @@ public:
     FormBoxes(const FormBoxes&) = delete;
     FormBoxes& operator=(const FormBoxes&) = delete;
 
-    void attach(int box, MultiLineBox* widget);
-    void attach(int box, QLineEdit* widget);  // the form attaches all five boxes at once
+    // The form attaches each of the five boxes as it builds it, with the widget's own class.
+    void attach(Box box, MultiLineBox* widget);
+    void attach(Box box, QLineEdit* widget);
 
-    std::string text(int box) const override;
-    void setText(int box, std::string text) override;
+    std::string text(Box box) const override;
+    void setText(Box box, std::string text) override;
     void setReportLocked(bool locked) override;
 
     // Shows in the widgets every text written since the last flush.
@@ -42,9 +43,9 @@ private:
         QMetaObject::Connection edited;
     };
 
-    Slot& slot(int box);
-    const Slot& slot(int box) const;
-    void userChanged(int box);
+    Slot& slot(Box box);
+    const Slot& slot(Box box) const;
+    void userChanged(Box box);
     void push(Slot& slot);
 
     std::array<Slot, boxCount> slots_;

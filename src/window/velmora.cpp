@@ -18,12 +18,14 @@ QFont formFont() {
     return font;
 }
 
-Velmora::Velmora(QWidget* parent) : QWidget(parent), commands_(state_, boxes_) {
+Velmora::Velmora(QWidget* parent) : Velmora(controlTable(), parent) {}
+
+Velmora::Velmora(std::span<const ControlDescriptor> table, QWidget* parent)
+    : QWidget(parent), commands_(state_, boxes_) {
     presentFormAsFrame();
     const QPalette light = lightPalette();
     setUpForm(light);
-    controls_ = buildControls(this, classicStyle(), light);
-    attachBoxes();
+    controls_ = buildControls(table, this, classicStyle(), light, boxes_);
     connectEvents();
     commands_.load();
     pole(focusAtStart)->setFocus();
@@ -51,22 +53,14 @@ QStyle* Velmora::classicStyle() {
     return style;
 }
 
-void Velmora::attachBoxes() {
-    for (const int box : {taskBox, reportBox}) {
-        boxes_.attach(box, static_cast<MultiLineBox*>(pole(box)));
-    }
-    for (const int box : {resultBox, firstOperandBox, secondOperandBox}) {
-        boxes_.attach(box, static_cast<QLineEdit*>(pole(box)));
-    }
-}
-
 void Velmora::connectEvents() {
     for (int index = 0; index < butonCount; ++index) {
         connect(buton(index), &QPushButton::clicked, this, [this, index] { handleClick(index); });
     }
-    for (int box = 0; box < poleCount; ++box) {
+    for (int index = 0; index < poleCount; ++index) {
+        const Box box = boxAt(index);
         auto* line = qobject_cast<QLineEdit*>(pole(box));
-        if (line != nullptr && enterComputesIn(static_cast<Box>(box))) {
+        if (line != nullptr && enterComputesIn(box)) {
             connect(line, &QLineEdit::returnPressed, this, [this] { handleClick(computeButton); });
         }
     }

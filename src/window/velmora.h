@@ -7,6 +7,7 @@
 
 #include <QWidget>
 #include <exception>
+#include <span>
 
 #include "form/after_command.h"
 #include "form/commands.h"
@@ -24,8 +25,10 @@ class Velmora : public QWidget {
 
 public:
     explicit Velmora(QWidget* parent = nullptr);
+    // The form built from another table of the same controls, for the tests of the table's seams.
+    explicit Velmora(std::span<const ControlDescriptor> table, QWidget* parent = nullptr);
 
-    QWidget* pole(int k) const { return controls_.pole.at(static_cast<std::size_t>(k)); }
+    QWidget* pole(Box box) const { return controls_.pole.at(boxIndex(box)); }
     QPushButton* buton(int i) const { return controls_.buton.at(static_cast<std::size_t>(i)); }
     QLabel* etiket(int j) const { return controls_.etiket.at(static_cast<std::size_t>(j)); }
 
@@ -35,7 +38,6 @@ public:
 private:
     void setUpForm(const QPalette& light);
     QStyle* classicStyle();
-    void attachBoxes();
     void connectEvents();
     void handleClick(int index);
     void guideFocus(const AfterCommand& after);

@@ -72,7 +72,7 @@ public:
     IntakeSnapshotBoxes(const CalculatorState& state, std::string first, std::string second)
         : MemoryBoxes(std::move(first), std::move(second)), state_(state) {}
 
-    void setText(int box, std::string text) override {
+    void setText(Box box, std::string text) override {
         if (box == reportBox && !taken_ && text.find("Число 2: ") != std::string::npos) {
             snapshot = state_.digitTable;
             taken_ = true;

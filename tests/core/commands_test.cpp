@@ -73,7 +73,7 @@ TEST(ClearCommand, EmptiesTheWorkingBoxesAndLeavesTaskAndStateAlone) {
 
     calculator.commands.click(clearButton);
 
-    for (const int box : {reportBox, resultBox, firstOperandBox, secondOperandBox}) {
+    for (const Box box : {reportBox, resultBox, firstOperandBox, secondOperandBox}) {
         EXPECT_EQ(calculator.boxes.text(box), "") << "box " << box;
     }
     EXPECT_EQ(calculator.boxes.text(taskBox), "условие");

@@ -42,8 +42,10 @@ TEST(WordTables, HaveTheirBounds) {
 
 TEST(MemoryBoxes, RejectsABoxThatDoesNotExist) {
     MemoryBoxes boxes;
-    EXPECT_THROW(boxes.setText(5, "x"), IndexOutOfRange);
-    EXPECT_THROW(boxes.text(-1), IndexOutOfRange);
+    EXPECT_THROW(boxAt(5), IndexOutOfRange);
+    EXPECT_THROW(boxAt(-1), IndexOutOfRange);
+    EXPECT_THROW(boxes.setText(static_cast<Box>(5), "x"), IndexOutOfRange);
+    EXPECT_THROW(boxes.text(static_cast<Box>(-1)), IndexOutOfRange);
     appendToReport(boxes, "а");
     appendToReport(boxes, "б\r\n");
     EXPECT_EQ(boxes.text(reportBox), "аб\r\n");

@@ -13,11 +13,11 @@ class RecordingBoxes : public MemoryBoxes {
 public:
     using MemoryBoxes::MemoryBoxes;
 
-    std::string text(int box) const override {
+    std::string text(Box box) const override {
         journal_.push_back("read " + std::to_string(box));
         return MemoryBoxes::text(box);
     }
-    void setText(int box, std::string text) override {
+    void setText(Box box, std::string text) override {
         journal_.push_back("set " + std::to_string(box));
         MemoryBoxes::setText(box, std::move(text));
     }

@@ -11,7 +11,8 @@ const cases = require("../e2e/cases.json");
 const root = path.resolve(__dirname, "../..");
 const pageFile = process.env.VELMORA_PAGE ?? path.join(root, "build-web/velmora.html");
 const moduleFile = path.join(path.dirname(pageFile), "velmora.js");
-const reportTool = process.env.VELMORA_REPORT ?? path.join(root, "build/tests/web/velmora_report");
+const reportTool =
+  process.env.VELMORA_REPORT ?? path.join(root, "build/tests/support/velmora_report");
 
 const asStarted = "<as started>";
 const pastTheLimit = "7".repeat(200); // more digits than the digit table holds

@@ -225,7 +225,7 @@ void FormTest::typingIsLimited() {
         typeText(box, input);
     }
     QCOMPARE(box->text(), after);
-    QCOMPARE(QString::fromStdString(form_->boxes().text(name.back().digitValue())), after);
+    QCOMPARE(QString::fromStdString(form_->boxes().text(boxAt(name.back().digitValue()))), after);
 }
 
 void FormTest::lockedAfterCompute_data() {

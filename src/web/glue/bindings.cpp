@@ -104,7 +104,7 @@ EMSCRIPTEN_KEEPALIVE std::size_t velmora_form_after_command(const WebForm* form,
 }
 
 EMSCRIPTEN_KEEPALIVE int velmora_enter_computes_in(int box) {
-    return velmora::enterComputesIn(static_cast<velmora::Box>(box)) ? 1 : 0;
+    return velmora::enterComputesIn(velmora::boxAt(box)) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE std::size_t velmora_control_table() {

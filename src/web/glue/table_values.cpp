@@ -73,7 +73,7 @@ std::string toJson(const ControlDescriptor& row) {
     json.flag("centred", row.centred);
     json.text("toolTip", row.toolTip);
     json.text("accessibleName", row.accessibleName);
-    json.number("labelFor", row.labelFor);
+    json.number("labelFor", row.labelFor ? *row.labelFor : noBox);
     return json.close();
 }
 

@@ -20,8 +20,9 @@ public:
     WebForm(const WebForm&) = delete;
     WebForm& operator=(const WebForm&) = delete;
 
-    std::string text(int box) const { return boxes_.text(box); }
-    void setText(int box, std::string text) { boxes_.setText(box, std::move(text)); }
+    // The script names a box by its number.
+    std::string text(int box) const { return boxes_.text(boxAt(box)); }
+    void setText(int box, std::string text) { boxes_.setText(boxAt(box), std::move(text)); }
     bool reportLocked() const { return boxes_.reportLocked(); }
 
     // The click of Buton(index): "" when the command ended, else why it stopped.

@@ -61,7 +61,7 @@ std::string jsonString(std::string_view text) {
     return out;
 }
 
-void typeInto(velmora::testing::Calculator& calculator, int box, std::string_view text) {
+void typeInto(velmora::testing::Calculator& calculator, velmora::Box box, std::string_view text) {
     if (text != asStarted) {
         calculator.boxes.setText(box, std::string(text));
     }
