@@ -2,11 +2,18 @@
 
 #include <QAccessibleWidget>
 
+#include "window/line_box_accessible.h"
 #include "window/velmora.h"
 
 namespace velmora {
 
 namespace {
+
+// Asked first with a box's own class name, QLineEdit, since LineBox adds no meta-object.
+QAccessibleInterface* lineBoxInterface(const QString& /*className*/, QObject* object) {
+    auto* box = dynamic_cast<LineBox*>(object);
+    return box != nullptr ? new LineBoxAccessible(box) : nullptr;
+}
 
 QAccessibleInterface* formInterface(const QString& className, QObject* object) {
     auto* form = qobject_cast<Velmora*>(object);
@@ -20,6 +27,7 @@ QAccessibleInterface* formInterface(const QString& className, QObject* object) {
 
 void presentFormAsFrame() {
     QAccessible::installFactory(formInterface);
+    QAccessible::installFactory(lineBoxInterface);
 }
 
 }  // namespace velmora

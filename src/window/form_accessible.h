@@ -1,6 +1,7 @@
 #pragma once
-// How screen readers see the form: as the program's frame, named by its caption. Qt takes a
-// plain top-level widget for a filler inside some window, so the form brings its own interface.
+// How screen readers see the form: as the program's frame, named by its caption, since Qt takes a
+// plain top-level widget for a filler inside some window; and its single-line boxes through
+// LineBoxAccessible, which Orca reads to their last character.
 
 namespace velmora {
 

@@ -71,13 +71,15 @@ void Velmora::connectEvents() {
 void Velmora::handleClick(int index) {
     try {
         commands_.click(index);
-        boxes_.flush();
     } catch (const std::exception& error) {
         boxes_.flush();
         showFailure(error);
         return;
     }
+    // The focus moves before the new texts show: a screen reader that heard the texts change in
+    // the box that was about to take the focus would take the focus for old news and say nothing.
     guideFocus(afterCommand(index, boxes_));
+    boxes_.flush();
 }
 
 // Qt 6.4 cannot have a screen reader announce a text. So after a compute the focus moves to the
