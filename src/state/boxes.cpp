@@ -15,11 +15,15 @@ void appendToReport(Boxes& boxes, std::string_view piece) {
 }
 
 void appendToReport(Boxes& boxes, std::initializer_list<std::string_view> parts) {
-    std::string report = boxes.text(reportBox);
+    boxes.append(reportBox, parts);
+}
+
+void Boxes::append(Box box, std::initializer_list<std::string_view> parts) {
+    std::string joined = text(box);
     for (const std::string_view part : parts) {
-        report += part;
+        joined += part;
     }
-    boxes.setText(reportBox, std::move(report));
+    setText(box, std::move(joined));
 }
 
 }  // namespace velmora

@@ -46,11 +46,16 @@ public:
     virtual std::string text(Box box) const = 0;
     virtual void setText(Box box, std::string text) = 0;
     virtual void setReportLocked(bool locked) = 0;
+
+    // Joins the parts at the end of the box's text. The text is then exactly what reading the
+    // whole text, joining the parts and writing it back gives, which is what this does unless a
+    // box can append in place.
+    virtual void append(Box box, std::initializer_list<std::string_view> parts);
 };
 
 // Appends a piece to the report box the way every procedure does: read the whole text, join the
-// piece at its end, write the whole text back. A piece may be given in parts, which are joined in
-// the report's own text instead of a temporary string.
+// piece at its end, write the whole text back, through Boxes::append. A piece may be given in
+// parts, which are joined in the report's own text instead of a temporary string.
 void appendToReport(Boxes& boxes, std::string_view piece);
 void appendToReport(Boxes& boxes, std::initializer_list<std::string_view> parts);
 

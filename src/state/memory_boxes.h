@@ -17,6 +17,7 @@ public:
     std::string text(Box box) const override;
     void setText(Box box, std::string text) override;
     void setReportLocked(bool locked) override { reportLocked_ = locked; }
+    void append(Box box, std::initializer_list<std::string_view> parts) override;
 
     bool reportLocked() const { return reportLocked_; }
 

@@ -28,13 +28,25 @@ void FormBoxes::attach(Box box, QLineEdit* widget) {
 }
 
 std::string FormBoxes::text(Box box) const {
-    const Slot& s = slot(box);
+    return known(slot(box));
+}
+
+const std::string& FormBoxes::known(const Slot& s) const {
     if (!s.known) {
         s.text = fromWidgetText(s.multiLine != nullptr ? s.multiLine->toPlainText()
                                                        : s.singleLine->text());
         s.known = true;
     }
     return s.text;
+}
+
+void FormBoxes::append(Box box, std::initializer_list<std::string_view> parts) {
+    Slot& s = slot(box);
+    known(s);
+    for (const std::string_view part : parts) {
+        s.text += part;
+    }
+    s.pending = true;
 }
 
 void FormBoxes::setText(Box box, std::string text) {

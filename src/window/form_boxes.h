@@ -28,6 +28,7 @@ public:
     std::string text(Box box) const override;
     void setText(Box box, std::string text) override;
     void setReportLocked(bool locked) override;
+    void append(Box box, std::initializer_list<std::string_view> parts) override;
 
     // Shows in the widgets every text written since the last flush.
     void flush();
@@ -43,6 +44,7 @@ private:
         QMetaObject::Connection edited;
     };
 
+    const std::string& known(const Slot& slot) const;  // the text, read from the widget if need be
     Slot& slot(Box box);
     const Slot& slot(Box box) const;
     void userChanged(Box box);

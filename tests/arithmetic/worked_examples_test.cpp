@@ -72,12 +72,12 @@ public:
     IntakeSnapshotBoxes(const CalculatorState& state, std::string first, std::string second)
         : MemoryBoxes(std::move(first), std::move(second)), state_(state) {}
 
-    void setText(Box box, std::string text) override {
-        if (box == reportBox && !taken_ && text.find("Число 2: ") != std::string::npos) {
+    void append(Box box, std::initializer_list<std::string_view> parts) override {
+        if (box == reportBox && !taken_ && parts.size() != 0 && *parts.begin() == "Число 2: ") {
             snapshot = state_.digitTable;
             taken_ = true;
         }
-        MemoryBoxes::setText(box, std::move(text));
+        MemoryBoxes::append(box, parts);
     }
 
     DigitTable snapshot;

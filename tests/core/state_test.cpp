@@ -5,6 +5,7 @@
 
 #include "state/calculator_state.h"
 #include "state/memory_boxes.h"
+#include "support/recording_boxes.h"
 
 namespace velmora {
 namespace {
@@ -49,6 +50,25 @@ TEST(MemoryBoxes, RejectsABoxThatDoesNotExist) {
     appendToReport(boxes, "а");
     appendToReport(boxes, "б\r\n");
     EXPECT_EQ(boxes.text(reportBox), "аб\r\n");
+}
+
+// Appending in place leaves the text that reading it, joining the parts and writing it back
+// leaves, append after append, whatever the box held before.
+TEST(MemoryBoxes, AppendInPlaceGivesTheTextOfReadJoinWrite) {
+    const std::initializer_list<std::string_view> appends[] = {
+        {"Число 1: ", "+5", "\r\n"}, {}, {"", ""}, {" две хиляди"}, {"\r\n", "Нула\r\n"},
+    };
+    for (const std::string before : {"", "typed by the pupil\r\n", "ж"}) {
+        MemoryBoxes inPlace;
+        testing::RecordingBoxes byTheRule;
+        inPlace.setText(reportBox, before);
+        byTheRule.setText(reportBox, before);
+        for (const auto& parts : appends) {
+            inPlace.append(reportBox, parts);
+            byTheRule.append(reportBox, parts);
+            EXPECT_EQ(inPlace.text(reportBox), byTheRule.text(reportBox)) << before;
+        }
+    }
 }
 
 }  // namespace
