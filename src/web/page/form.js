@@ -2,23 +2,34 @@
 // does: each control gets its place and size (twips to CSS pixels), text, colours, limit, lock,
 // tooltip (also the description a screen reader gives) and accessible name. The controls go into
 // the page in the order of the table's tab index, so Tab follows it and labels, taking no focus,
-// drop out. A label that names a box (the table's labelFor) is that box's <label for>; the label
-// that names none is the page's heading. The boxes' texts come from the core, not from here.
+// drop out; where the form flows in one column, they stand in the order the eye reads the
+// window in. A label that names a box (the table's labelFor) is that box's <label for>; the
+// label that names none is the page's heading. The boxes' texts come from the core, not from
+// here.
 
 import { setLocked } from "./boxes.js";
 
 const colour = ({ red, green, blue }) => `rgb(${red} ${green} ${blue})`;
 
-// A place in whole CSS pixels; the element is put there and the size in pixels returned.
+// A place in whole CSS pixels, handed to the stylesheet as numbers (--left, --top, --width,
+// --height), which it takes as pixels in the window's layout and as lines of text in the column;
+// the size in pixels is returned.
 function place(element, { left, top, width, height }, twipsPerPixel) {
   const px = (twips) => Math.trunc(twips / twipsPerPixel);
-  Object.assign(element.style, {
-    left: `${px(left)}px`,
-    top: `${px(top)}px`,
-    width: `${px(width)}px`,
-    height: `${px(height)}px`,
-  });
-  return { width: px(width), height: px(height) };
+  const pixels = { left: px(left), top: px(top), width: px(width), height: px(height) };
+  for (const [name, value] of Object.entries(pixels)) {
+    element.style.setProperty(`--${name}`, value);
+  }
+  return pixels;
+}
+
+// The order the eye reads the window in: a control comes after every control that ends above it,
+// and after those that end level with it further left. So each label comes before its box, and
+// the buttons, which end above the tall report beside them, before the report.
+function readingOrder(table) {
+  const bottom = ({ place }) => place.top + place.height;
+  const ranked = [...table].sort((a, b) => bottom(a) - bottom(b) || a.place.left - b.place.left);
+  return new Map(ranked.map((row, rank) => [row, rank]));
 }
 
 const controlId = ({ array, index }) => `${array[0].toUpperCase()}${array.slice(1)}${index}`;
@@ -40,11 +51,20 @@ function makeBox(row, { singleLineLetterSpacing, twipsPerPixel }) {
   return box;
 }
 
+// The caption of a label or button is a box of its own, so that the page sees how large the text
+// has grown (the reader's spacing, fonts) against its place.
+function caption(text) {
+  const span = document.createElement("span");
+  span.className = "caption";
+  span.textContent = text;
+  return span;
+}
+
 function makeButton(row) {
   const button = document.createElement("button");
   button.type = "button";
   button.dataset.button = row.index;
-  button.textContent = row.text;
+  button.append(caption(row.text));
   return button;
 }
 
@@ -53,7 +73,7 @@ function makeLabel(row, noBox) {
   if (row.labelFor !== noBox) {
     label.htmlFor = controlId({ array: "pole", index: row.labelFor });
   }
-  label.textContent = row.text;
+  label.append(caption(row.text));
   return label;
 }
 
@@ -88,10 +108,12 @@ function applyCommon(control, row, twipsPerPixel) {
 export function buildForm(core, form) {
   const table = core.controlTable();
   const controls = { pole: [], buton: [], etiket: [] };
+  const order = readingOrder(table);
   const inTabOrder = [...table].sort((a, b) => a.tabIndex - b.tabIndex);
   for (const row of inTabOrder) {
     const control = makeControl(row, core);
     applyCommon(control, row, core.twipsPerPixel);
+    control.style.order = order.get(row);
     controls[row.array][row.index] = control;
     form.append(control);
   }

@@ -1,19 +1,21 @@
 // Starts the page: loads the core, builds the form from its control table, shows the texts the
-// load left in the boxes and wires the commands, copying and the failure dialog. Then the page is
-// ready to compute, with the focus in the first operand box where there is a keyboard.
+// load left in the boxes, wires the commands, copying and the failure dialog and lays the form
+// out for the room it has. Then the page is ready to compute, with the focus in the
+// first operand box where there is a keyboard.
 /* global createVelmora */
 import { buildForm } from "./form.js";
 import { createBoxes } from "./boxes.js";
 import { wireCommands } from "./commands.js";
 import { wireCopy } from "./copy.js";
 import { createFailureDialog } from "./failure_dialog.js";
-import { fitToWindow } from "./fit.js";
+import { prepareLayout } from "./layout.js";
 import { showCannotStart } from "./cannot_start.js";
 
 async function start() {
   const core = await createVelmora();
   const form = new core.Form();
   const formElement = document.getElementById("form");
+  const layOut = prepareLayout(formElement.parentElement);
   const { controls, size } = buildForm(core, formElement);
   const boxes = createBoxes(core, form, controls.pole);
   boxes.showAll();
@@ -26,7 +28,7 @@ async function start() {
     document.getElementById("status"),
   );
   wireCopy(formElement, boxes);
-  fitToWindow(formElement.parentElement, formElement, size);
+  layOut(size.width);
   // A phone or tablet would open its on-screen keyboard for a box focused on its own.
   if (matchMedia("(pointer: fine)").matches) {
     controls.pole[core.focusAtStart].focus();
