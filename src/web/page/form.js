@@ -35,13 +35,20 @@ function readingOrder(table) {
 const controlId = ({ array, index }) => `${array[0].toUpperCase()}${array.slice(1)}${index}`;
 
 // A single-line box sets its characters a little closer, as the window's do, so that the
-// longest sum shows whole.
+// longest sum shows whole. A box the pupil types a number into (one line, not locked) asks an
+// on-screen keyboard for digits: "numeric" is the keyboard that the HTML standard gives the minus
+// sign too, and Android's keyboards show it; of the iPhone's digit pads none has a minus, this
+// one included. Its action key reads as going on, since Enter there computes.
 function makeBox(row, { singleLineLetterSpacing, twipsPerPixel }) {
   const box = document.createElement(row.multiLine ? "textarea" : "input");
   if (!row.multiLine) {
     box.type = "text";
     box.autocomplete = "off";
     box.style.letterSpacing = `${singleLineLetterSpacing / twipsPerPixel}px`;
+    if (!row.readOnly) {
+      box.inputMode = "numeric";
+      box.enterKeyHint = "go";
+    }
   }
   box.spellcheck = false;
   setLocked(box, row.readOnly);
