@@ -1,6 +1,6 @@
 // Starts the page: loads the core, builds the form from its control table, shows the texts the
-// load left in the boxes, wires the commands, copying and the failure dialog and lays the form
-// out for the room it has. Then the page is ready to compute, with the focus in the
+// load left in the boxes, wires the commands, copying, printing and the failure dialog and lays
+// the form out for the room it has. Then the page is ready to compute, with the focus in the
 // first operand box where there is a keyboard.
 /* global createVelmora */
 import { buildForm } from "./form.js";
@@ -9,6 +9,7 @@ import { wireCommands } from "./commands.js";
 import { wireCopy } from "./copy.js";
 import { createFailureDialog } from "./failure_dialog.js";
 import { prepareLayout } from "./layout.js";
+import { preparePrint } from "./print.js";
 import { showCannotStart } from "./cannot_start.js";
 
 async function start() {
@@ -28,6 +29,7 @@ async function start() {
     document.getElementById("status"),
   );
   wireCopy(formElement, boxes);
+  preparePrint(controls.pole);
   layOut(size.width);
   // A phone or tablet would open its on-screen keyboard for a box focused on its own.
   if (matchMedia("(pointer: fine)").matches) {
