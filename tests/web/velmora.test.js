@@ -350,3 +350,125 @@ for (const [when, options, before, names] of cannotStart) {
     await context.close();
   });
 }
+
+// The form as drawn: a sideways scroll, the smallest text (font size times any scale), the smallest
+// side of a button or box, the heading in device pixels, controls cut off or overlapping.
+const drawn = (page) =>
+  page.getByRole("main").evaluate((main) => {
+    const shown = [...main.querySelectorAll("h1, label, input, textarea, button")].filter((c) =>
+      c.checkVisibility(),
+    );
+    const place = (c) => c.getBoundingClientRect();
+    const textOf = (c) => {
+      const text = document.createRange();
+      text.selectNodeContents(c);
+      return text.getBoundingClientRect();
+    };
+    const beyond = (a, b) =>
+      Math.max(b.left - a.left, a.right - b.right, b.top - a.top, a.bottom - b.bottom);
+    const overlap = (a, b) =>
+      Math.min(a.right - b.left, b.right - a.left, a.bottom - b.top, b.bottom - a.top);
+    const size = (c, { fontSize, width } = getComputedStyle(c)) =>
+      (parseFloat(fontSize) * place(c).width) / parseFloat(width);
+    const side = (c) => Math.min(place(c).width, place(c).height);
+    return {
+      sideways: document.documentElement.scrollWidth > innerWidth,
+      smallestText: Math.min(...shown.map((c) => Math.round(size(c) * 10) / 10)),
+      smallestTarget: Math.min(
+        ...shown.filter((c) => c.matches("input, textarea, button")).map(side),
+      ),
+      heading: textOf(main.querySelector("h1")).height * devicePixelRatio,
+      faults: shown
+        .filter(
+          (c, at) =>
+            (c.textContent && beyond(textOf(c), place(c)) > 1) ||
+            shown.slice(at + 1).some((other) => overlap(place(c), place(other)) > 1),
+        )
+        .map((c) => c.ariaLabel ?? c.textContent),
+    };
+  });
+
+// The screens a pupil may open the page on, and how tall a button or box must be there: a finger
+// needs 44 px where the form flows in one column, and no target is ever under 24 × 24 px.
+const phone = { isMobile: true, hasTouch: true };
+const screens = [
+  ["a phone", { ...phone, viewport: { width: 360, height: 640 }, deviceScaleFactor: 2 }, 44],
+  ["a small phone", { ...phone, viewport: { width: 320, height: 640 } }, 44],
+  ["a tablet held upright", { ...phone, viewport: { width: 768, height: 1024 } }, 24],
+  ["a desktop", { viewport: { width: 1280, height: 800 } }, 24],
+];
+for (const [screen, options, smallestTarget] of screens) {
+  test.describe(`on ${screen}`, () => {
+    test.use(options);
+    test("no WCAG 2.2 AA violation, no sideways scroll, text and targets large enough", async ({
+      page,
+    }) => {
+      await button(page, "Изчисли").click();
+      const { violations } = await new AxeBuilder({ page })
+        .withTags(["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa"])
+        .analyze();
+      expect.soft(violations.map(({ id, help }) => `${id}: ${help}`)).toEqual([]);
+      const form = await drawn(page);
+      expect.soft(form).toMatchObject({ sideways: false, faults: [] });
+      expect.soft(form.smallestText).toBeGreaterThanOrEqual(16);
+      expect.soft(form.smallestTarget).toBeGreaterThanOrEqual(smallestTarget);
+    });
+  });
+}
+
+// Browser zoom makes the CSS pixel larger: a window W px wide at zoom z shows the page a viewport
+// W / z wide with z device pixels to the CSS pixel, which the open page is given here. The text
+// grows z times at any width, without a sideways scroll even at 320 px.
+for (const [zoom, width] of [
+  [1.25, 1280],
+  [2, 1024],
+  [4, 1280],
+]) {
+  test(`at ${zoom * 100} % zoom in a ${width} px window the text is ${zoom} times as large`, async ({
+    page,
+  }) => {
+    await page.setViewportSize({ width, height: 600 });
+    const atFull = (await drawn(page)).heading;
+    const cdp = await page.context().newCDPSession(page);
+    const view = { width: width / zoom, height: 600 / zoom, mobile: false };
+    await cdp.send("Emulation.setDeviceMetricsOverride", { ...view, deviceScaleFactor: zoom });
+    await expect.poll(async () => (await drawn(page)).heading).toBeCloseTo(atFull * zoom, 0);
+    expect(await drawn(page)).toMatchObject({ sideways: false, faults: [] });
+  });
+}
+
+// The reader's own settings on the open page, and the text's size then: WCAG's text spacing as
+// the reader's stylesheet (which the page's policy does not govern), and a larger default font.
+const textSpacing = `* { line-height: 1.5 !important; letter-spacing: 0.12em !important;
+  word-spacing: 0.16em !important; } p { margin-bottom: 2em !important; }`;
+for (const [setting, css, standard, textSize] of [
+  ["WCAG's text spacing", textSpacing, 16, 16],
+  ["a default font of 24 px", "", 24, 24],
+]) {
+  test(`with ${setting}, no text is cut off and no controls overlap`, async ({ page }) => {
+    await page.setViewportSize({ width: 1280, height: 800 });
+    const cdp = await page.context().newCDPSession(page);
+    await cdp.send("Page.setFontSizes", { fontSizes: { standard } });
+    await page.evaluate((sheet) => {
+      document.adoptedStyleSheets = [new CSSStyleSheet()];
+      document.adoptedStyleSheets[0].replaceSync(sheet);
+    }, css);
+    await button(page, "Изчисли").click();
+    expect(await drawn(page)).toMatchObject({ faults: [], smallestText: textSize });
+  });
+}
+
+test("on paper: the task's last line and every line of the report, but no buttons", async ({
+  page,
+}) => {
+  const [expected] = native([[asStarted, asStarted]]);
+  await button(page, "Изчисли").click();
+  const task = await box(page, "Условие на задачата").inputValue();
+  const pdf = await page.pdf();
+  const onPaper = execFileSync("pdftotext", ["-", "-"], { input: pdf, encoding: "utf8" });
+  const flat = (text) => text.replace(/\s+/g, " ").trim();
+  for (const line of [task.split("\n").at(-1), ...expected.report.split("\r\n")]) {
+    expect.soft(flat(onPaper)).toContain(flat(line));
+  }
+  expect.soft(onPaper).not.toMatch(/Изчисли|Изчисти/);
+});
