@@ -2,8 +2,10 @@
 // slow machine as on a fast one. Medians over VELMORA_BENCH_RUNS runs (30 by default):
 //   node bench/web/web_bench.mjs
 // It needs the page (scripts/web) and, for the core's ratio, build/bench/core_bench (scripts/setup).
+// Last come Lighthouse's four scores for the page on a phone (lighthouse.mjs).
 import { chromium } from "@playwright/test";
 import chromiumLaunch from "../../tests/web/chromium.js";
+import { lighthouseScores } from "./lighthouse.mjs";
 import { execFileSync } from "node:child_process";
 import { existsSync, mkdtempSync, rmSync, writeFileSync } from "node:fs";
 import { createRequire } from "node:module";
@@ -226,6 +228,7 @@ async function main() {
     );
   }
   await inChromium(wasm.reports);
+  await lighthouseScores(pageFile);
 }
 
 // The module's own handlers would print its whole source with an error; the message is enough.
