@@ -16,42 +16,42 @@ const outgrows = (caption, { width, height }) =>
   width > caption.parentElement.clientWidth + slack ||
   height > caption.parentElement.clientHeight + slack;
 
-// Puts the ruler before the stage and measures the room while the form is still empty, so that
-// the form's first layout is already the one it keeps: a layout changed before the first paint
-// still counts as a shift of the page. Returns the function that lays the form out.
-export function prepareLayout(stage) {
+// The form is transparent until the first choice: the browser lays a page out before it runs the
+// observer, and a layout changed before the first paint would still count as a shift of the page,
+// unless nothing of it could be seen. Transparent rather than hidden, it takes the focus at once.
+export function layOut(stage, formWidth) {
   const ruler = document.createElement("div");
   ruler.className = "ruler";
   stage.before(ruler);
-  let room = ruler.getBoundingClientRect().width;
+  const captions = [...stage.querySelectorAll(".caption")];
+  let room = formWidth;
+  let wide = true;
 
-  return (formWidth) => {
-    const captions = [...stage.querySelectorAll(".caption")];
-    let wide = room >= formWidth;
-    const observer = new ResizeObserver((entries) => {
-      let outgrown = false;
-      for (const { target, contentRect } of entries) {
-        if (target === ruler) {
-          room = contentRect.width;
-        } else {
-          outgrown ||= outgrows(target, contentRect);
-        }
+  const observer = new ResizeObserver((entries) => {
+    let outgrown = false;
+    for (const { target, contentRect } of entries) {
+      if (target === ruler) {
+        room = contentRect.width;
+      } else {
+        outgrown ||= outgrows(target, contentRect);
       }
-      const fits = room >= formWidth && !outgrown;
-      if (fits !== wide) {
-        wide = fits;
-        stage.classList.toggle("wide", wide);
-        // Back at their places, the captions are measured again before the page is painted.
-        for (const caption of captions) {
-          if (wide) observer.observe(caption);
-          else observer.unobserve(caption);
-        }
-      }
-    });
-    stage.classList.toggle("wide", wide);
-    observer.observe(ruler);
-    if (wide) {
-      for (const caption of captions) observer.observe(caption);
     }
-  };
+    const fits = room >= formWidth && !outgrown;
+    if (fits !== wide) {
+      wide = fits;
+      stage.classList.toggle("wide", wide);
+      // Back at their places, the captions are measured again before the page is painted.
+      for (const caption of captions) {
+        if (wide) observer.observe(caption);
+        else observer.unobserve(caption);
+      }
+    }
+    stage.style.opacity = "";
+  });
+  // The page opens in the window's layout, which most screens keep: laid out once.
+  stage.style.opacity = "0";
+  stage.classList.add("wide");
+  for (const target of [ruler, ...captions]) {
+    observer.observe(target);
+  }
 }

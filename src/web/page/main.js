@@ -8,7 +8,7 @@ import { createBoxes } from "./boxes.js";
 import { wireCommands } from "./commands.js";
 import { wireCopy } from "./copy.js";
 import { createFailureDialog } from "./failure_dialog.js";
-import { prepareLayout } from "./layout.js";
+import { layOut } from "./layout.js";
 import { preparePrint } from "./print.js";
 import { showCannotStart } from "./cannot_start.js";
 
@@ -16,7 +16,6 @@ async function start() {
   const core = await createVelmora();
   const form = new core.Form();
   const formElement = document.getElementById("form");
-  const layOut = prepareLayout(formElement.parentElement);
   const { controls, size } = buildForm(core, formElement);
   const boxes = createBoxes(core, form, controls.pole);
   boxes.showAll();
@@ -30,7 +29,7 @@ async function start() {
   );
   wireCopy(formElement, boxes);
   preparePrint(controls.pole);
-  layOut(size.width);
+  layOut(formElement.parentElement, size.width);
   // A phone or tablet would open its on-screen keyboard for a box focused on its own.
   if (matchMedia("(pointer: fine)").matches) {
     controls.pole[core.focusAtStart].focus();
