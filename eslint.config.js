@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Recommended rules everywhere. The page runs in the browser and its build script in node; the
 // tests and benchmarks run in node and, through Playwright's evaluate, in the page as well.
 const js = require("@eslint/js");

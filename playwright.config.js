@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The web tests run in Debian's Chromium, headless; no step downloads a browser.
 const { defineConfig } = require("@playwright/test");
 

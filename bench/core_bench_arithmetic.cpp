@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The arithmetic of one compute on in-memory boxes against GMP on the same two operands of 65
 // digits and opposite signs: reading both operands, the five report lines and the result box,
 // against reading both numbers, one subtraction and writing the result.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole compute command on in-memory boxes for a result that fills every scale, against ICU
 // spelling out in Bulgarian the largest number it can take (18 digits), which is far less work.
 

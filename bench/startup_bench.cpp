@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up as the user sees it: the time from the start of a program's process until the first
 // frame of its window reaches the X server, for the real velmora and for Qt's "hello world" of
 // the same build, started in turns on the X server of $DISPLAY. It waits on X events only: the

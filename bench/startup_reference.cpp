@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start-up reference: Qt's "hello world" of the same build, a window of Velmora's size with
 // one label, as little as a Qt Widgets program can show.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window on the offscreen platform against plain Qt widgets: how long the form takes from
 // construction to its first painted frame, beside the same form built the Qt Designer way, and
 // how long a click on "Изчисли" takes to put the whole report into the report box, beside one

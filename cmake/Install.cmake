@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Where an installed Velmora lives: the program in bin/ and, on a Linux desktop, the desktop entry,
 # the AppStream metainfo, the icon in the hicolor theme, the manual page and, under
 # share/doc/velmora, the copyright file and the changelog (see data/). Packaging.cmake turns the

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package of Velmora, made by `cpack -G DEB` in the build folder from the install rules.
 # Its dependencies come from the libraries the program really links (dpkg-shlibdeps), so the
 # package follows whatever Qt the machine builds against.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the window's icon as PNG files for the hicolor theme: DIR/NxN/velmora.png for each size N
 // named on the command line. Runs at build time under the offscreen platform.
 #include <QDir>

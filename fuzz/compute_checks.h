@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The fuzzer's judgement of one compute command on in-memory boxes. From the operand texts alone
 // it foresees one of three outcomes and checks the boxes against it: a complete report whose

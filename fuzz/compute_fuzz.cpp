@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fuzz target: the whole compute command on in-memory boxes, as the window runs it when
 // "Изчисли" is pressed, fed operand texts cut from the fuzzer's bytes. All computes of an input
 // run on one calculator, so that what a compute leaves in the state, or where it stopped, meets

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How the fuzzer's bytes become operand texts: NUL bytes separate the texts, each is cut to 300
 // bytes, and consecutive texts pair up as the first and second operand of one compute (a lone

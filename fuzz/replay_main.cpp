@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the fuzz target over saved inputs without libFuzzer, so that a g++ build (and its
 // sanitizer build) replays the checked-in corpus under ctest. Each argument is a file or a
 // folder of files; a run that finds no input at all fails, so an empty corpus cannot pass.

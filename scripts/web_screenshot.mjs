@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pictures of the browser edition: PAGE PICTURE PHONE_PICTURE. Opens the page from file:// in
 // Debian's Chromium and computes the numbers it starts with, twice: in a window, where it saves
 // the form (the window's client area) with the report scrolled to its words, as the window's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lighthouse's four scores for the page as a phone opens it from a web server: the mobile profile
 // (a phone's screen, a slow network and a slow processor, simulated), in Debian's Chromium, on
 // the page served alone by python3 -m http.server on 127.0.0.1. web_bench.mjs runs it after its

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The browser edition against references measured in the same run, so that each ratio holds on a
 // slow machine as on a fast one. Medians over VELMORA_BENCH_RUNS runs (30 by default):
 //   node bench/web/web_bench.mjs

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Long-integer arithmetic on the digit table. PrepareOperands reads the two operand boxes into
 // zero-padded digit strings and rows 1 and 2 of digitTable, reports both operands, chooses the

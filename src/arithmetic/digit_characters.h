@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Digit characters are exactly "0" to "9", tested by character code. In UTF-8 every byte of a
 // non-ASCII character is 0x80 or above, so testing bytes finds the same digits as testing

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The digit-wise sum and difference: reload the operand rows from the padded digit strings,
 // combine them from the units upward into row 0, and report and publish the signed result.
 

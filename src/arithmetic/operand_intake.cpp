@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Operand intake: from the texts of the two operand boxes to digits1, digits2, rows 1 and 2 of
 // the digit table, the two "Число" report lines, the operation and the sign of the result.
 

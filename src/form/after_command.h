@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What follows a command for a pupil at the keyboard or with a screen reader, decided once for
 // both front ends. The focus starts in the first operand box and goes back there after a clear,

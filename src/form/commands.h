@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The three commands of the window: load fills the word tables; compute empties the report box,
 // reads both operands and computes (PrepareOperands ends with ComputeSum), spells the result and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The controls of the window as one table: for each control its array (Pole, Buton, Etiket) and
 // index (a Pole's index is its Box, a Buton's its Button), its place and size in twips, tab index,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The text boxes of the window, as the calculator's procedures see them: read or set the text of
 // box k and lock or unlock the report box. The window implements this with widgets, the tests and

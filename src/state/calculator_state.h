@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The one record that every procedure of the calculator reads and writes: the digit table, the two
 // word tables and the scalar working variables. The window owns exactly one; the procedures get

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Fixed-bound tables of the calculator. Every element is reached through at(), which checks the
 // index against the table's bounds and raises IndexOutOfRange instead of touching memory outside

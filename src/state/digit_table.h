@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The digit table of the long-integer arithmetic: positions 0 to 120 by rows 0 to 2, 16-bit
 // signed digits. Row 0 holds the result, rows 1 and 2 the operands. Every index is checked: one

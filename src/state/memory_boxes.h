@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Boxes held in memory, for the tests, the benchmarks and the fuzzer: the same five texts and the
 // lock of the report box that the window has, without any widget.

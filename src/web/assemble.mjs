@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Joins the page into one self-contained file: the stylesheet, the scripts and the icon that the
 // template names go inside it (the core as a classic script, the page's modules as one module
 // script, the icon as a data URI), so the page needs no other file and no network.

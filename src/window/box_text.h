@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The texts of the boxes at the edge between the calculator and the widgets: the calculator keeps
 // UTF-8 with CR LF line breaks, the widgets QString with plain line feeds.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The control arrays of the window, Pole, Buton and Etiket, addressed by index and built from
 // the control table in one loop: each control gets its place, text, limits, colours, tooltip,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How screen readers see the form: as the program's frame, named by its caption, since Qt takes a
 // plain top-level widget for a filler inside some window; and its single-line boxes through

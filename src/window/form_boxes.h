@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The window's text boxes behind the calculator's Boxes interface. During a command the texts
 // live here, exactly as the calculator wrote them (UTF-8, CR LF), and flush() hands the changed

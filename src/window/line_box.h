@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A single-line text box (the operand boxes and the result box). Its characters sit a little
 // closer than the font sets them, so that the longest sum shows whole. A read-only box shows no

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How a screen reader sees a single-line box. Qt 6.4's own interface for a line edit gives every
 // character a text-attribute run of no width, and Orca, which joins the runs to find the text to

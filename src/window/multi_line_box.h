@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A multi-line text box (the task box and the report box). It shows ordinary lines, and it hands
 // out copied text with CR LF line breaks, the way the calculator writes its report, so that a

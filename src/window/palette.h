@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The colours the form and its controls draw with. Each palette is complete in every colour
 // group and comes from the control table and Qt's light palette alone, so a dark or

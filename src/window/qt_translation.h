@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Qt's own texts in the window, such as the boxes' context menus and the message box's button,
 // in Bulgarian like the rest of the form: Qt's translation from the folder Qt keeps its

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The form Velmora: the program's one window. It builds its control arrays from the control
 // table, owns the calculator state, the boxes that the calculator writes through and the three

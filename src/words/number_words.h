@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The result in Bulgarian words. LoadWordTables fills the two word tables once. ReportInWords reads
 // the signed result from the result box, reports its digits and their count, and cuts them into

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The report in words: the digit string of the result, its digit count, the heading, and then
 // "Нула" or one run of the group speller for each non-zero group of three digits.
 

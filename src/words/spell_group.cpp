@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The group speller: one group of up to three digits as Bulgarian words with its scale word.
 // Every piece begins with a blank; a group's line normally ends with a blank, the plural scale
 // word and CR LF. The conjunction "и" goes before the last spoken word of a group that has

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A group of the millions or above whose last spoken word is "един". Alone it takes the singular
 // scale word ("един милион"); after a hundreds or tens word it is joined with "и" and keeps the
 // plural ("двадесет и един милиона").

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The words of the report: the plural scale words by power of 1000 and the numerals in four
 // blocks of ten (units, teens, tens, hundreds). The entry at each block's base is a marker that
 // no report ever shows, since digit 0 is never spoken.

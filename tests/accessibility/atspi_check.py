@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The window as a screen reader sees it, through AT-SPI alone: the frame named by its caption,
 every control with its role and name, each label tied to its box, and a pupil's whole round of
 typing both operands, pressing "Изчисли" and reading the result and the report, case by case

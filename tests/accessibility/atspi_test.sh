@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs atspi_check.py against the real program on a virtual X server of its own, inside a session
 # bus of its own on which the accessibility bus starts when the program asks for it. Xvfb picks a
 # free display itself (-displayfd), so runs beside other X servers never collide. It never resets:

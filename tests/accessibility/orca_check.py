@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """What the real screen reader says: Orca runs headless with its speech going to
 speech-dispatcher's dummy output, and its debug log gives every utterance ("SPEECH OUTPUT"). The
 front end, the window or the page in Chromium, is driven with the keys a pupil presses (xdotool);

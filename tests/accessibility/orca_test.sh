@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs orca_check.py on a virtual X server of its own (the display picked by Xvfb, -displayfd),
 # inside a session bus of its own, on which the accessibility bus starts when Orca asks for it.
 # The server never resets, for the reason atspi_test.sh gives. Skipped, never passed, where a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One named case of the arithmetic: two operand texts and everything the run must leave behind,
 // the padded operands, the operation, the sign code and the result text. expectCase checks all

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The arithmetic alone on in-memory boxes, as the compute command runs it: the report box is
 // emptied, then PrepareOperands reads both boxes and ends with ComputeSum. One state serves every

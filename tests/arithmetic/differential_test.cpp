@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The arithmetic against GMP on seeded operand pairs: the five report lines and the result box
 // must match the oracle for every pair. One calculator state serves the whole run, as in the
 // window, so digits left in the table by one pair are there for the next. VELMORA_SEED chooses

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Seeded operand pairs for the differential run, biased towards the hard cases of the digit-wise
 // sum: lengths near 0 and near the box limit (and a few up to the table's 118 digits), runs of 0s

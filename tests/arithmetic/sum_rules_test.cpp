@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules of the signed sum, one test per rule: how the signs choose the operation, carries and
 // borrows through every digit, zero results, empty boxes, characters that are not digits, and
 // operands typed with zeros at their left.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the digit table keeps from one computation to the next, and operands longer than the boxes
 // admit handed in through the box interface: up to the table's size they are computed, beyond it
 // the run stops with IndexOutOfRange and never touches memory outside the table.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The worked examples of operand intake and of the digit-wise sum: what the report, the result box,
 // the operation codes and row 0 of the digit table hold after each of them.
 

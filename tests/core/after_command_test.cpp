@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a pupil at the keyboard or with a screen reader meets after each command: where the focus
 // goes and what is spoken, from the report the core really wrote.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three commands on in-memory boxes: the order of their steps, what compute replaces and what
 // clear leaves alone, and how an out-of-bounds operand stops compute.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bounds of the calculator's tables: every index outside them raises IndexOutOfRange and
 // leaves the table as it was.
 

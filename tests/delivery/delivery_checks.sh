@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Looks at Velmora the way a desktop and a package manager see it: installs the build into a
 # temporary prefix (or builds and unpacks the Debian package) and runs one table of named checks
 # on the result. Prints one line per check and "N passed, N failed" at the end.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window drawn at twice its size (run with QT_SCALE_FACTOR=2 on the offscreen platform): the
 // client area doubles to 1250 x 862 device pixels, every control keeps its place in the layout and
 // stays inside the client area, and no caption of a label or a button is cut off.

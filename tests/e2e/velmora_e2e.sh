@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program end to end, as a pupil uses it: on a virtual X server it types the operands of
 # each case into the window, presses "Изчисли", selects and copies the report box, reads the
 # clipboard and compares it with the whole report the case expects (the window copies CR LF).

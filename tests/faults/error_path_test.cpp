@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The error path of the real window: an operand text longer than the digit table holds, or a
 // result longer than the words can name, is put into the boxes by the program (typing stops at
 // 65 characters). The compute stops, a Bulgarian message box says why, the boxes keep what had

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pasting into the operand boxes: whatever the clipboard holds, a box keeps at most 65 characters
 // (as Qt counts them: UTF-16 code units of the QString), and the report is the one that the core
 // gives for exactly the text the box kept.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One soak run: a simulated user at the real window, and beside it the core on in-memory boxes
 // that receives the same commands with the same operand texts. Each round edits the operand

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The soak test of the real window: thousands of rounds of a user typing operands of every kind
 // (up to and past the 65-character limit), computing with Enter or "Изчисли", and now and then
 // clearing. After every compute the window shows exactly the report and result that the core

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // An independent oracle for the arithmetic: it reads two operand texts by the calculator's own
 // rules (only the ASCII digits "0" to "9" count, the sign is "-" only in first place) and computes

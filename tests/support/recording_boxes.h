@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // In-memory boxes that also keep a journal of every call, so a test can check in which order a
 // command reads, writes and locks the boxes.

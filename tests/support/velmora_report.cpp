@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The expected texts of the web tests, from the native build: for pairs of operand texts given on
 // the command line it types each pair into in-memory boxes that start as the window does, presses
 // "Изчисли", and prints the result box, the report box and the message of a command that stopped

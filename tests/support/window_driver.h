@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Drives the real window in the window, fault and soak tests as a user does: controls are found by
 // their object names, the way a test tool outside the program finds them; text reaches them as key

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A reader for tests: it reads the words part of a report (the lines after "Сумата словом:") back
 // into the decimal digits they name. It has a vocabulary of its own and understands only correct

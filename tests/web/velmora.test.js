@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The browser edition as a pupil uses it, in headless Chromium: the page is opened from file://
 // with the network blocked, found by role and accessible name, and checked against the texts the
 // native core gives for the same input (velmora_report), never against the page's own core.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window builds each box from its row of the control table: the widget's kind from the row's
 // multi-line flag and the typing limit from its limit, 0 for none. Each case changes one row of a
 // copy of the table and checks that the window built from it follows, and still computes.

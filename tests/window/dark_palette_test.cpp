@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The form on a desktop with a dark theme, saved as a picture in the build folder: it looks just
 // as on a light desktop, and its captions stay black on their light faces.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The form as a user meets it: what it shows at start, its names for screen readers, the tab
 // order, the limits on typing and pasting, which boxes are locked when, and Enter to compute.
 

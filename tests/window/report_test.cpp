@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The form as the core fills it: the report and result boxes give back exactly what the core
 // wrote on in-memory boxes, copying the report gives the same text, and a command stopped by an
 // error keeps what it had written and says why in a message box.

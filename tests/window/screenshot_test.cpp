@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as drawn on the offscreen platform: the picture is saved in the build folder, and
 // sample pixels show the colours of the form, the labels and the buttons, and that the captions
 // and texts were drawn with real glyphs, centred where the labels centre them.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Known Bulgarian phrases, one table per rule, each driven through the whole compute command
 // with the number as the first operand: what the report holds after its heading line.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Known phrases for the words tests: a number typed as the first operand of the whole compute
 // command, and what the report holds after its wordsHeading line.

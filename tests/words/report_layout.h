@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A layout check for tests: the lines, line breaks and blanks of a report, apart from what its
 // words mean (the words reader reads those). The words part holds one line per non-zero group of

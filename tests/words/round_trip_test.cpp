@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Round trips: the words of the report, read back by a reader with its own vocabulary, name the
 // number in the result box; and the report keeps its line structure and its blanks. Run over every
 // number below 10 000, every group value at every scale, and seeded random results.

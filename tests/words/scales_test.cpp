@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The scales of the report: every scale word in both forms, the largest sum that typed operands
 // give, and results too long for the last scale; also zero and negative results.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The group speller run on its own, as the report in words runs it for one group: the piece it
 // appends in one write to the report box, and the flags it leaves for the next group.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The checks that the round trips rely on: the words reader understands the correct forms and
 // refuses the faulty ones a speller could write, and the layout check notices broken lines.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the core offers the page's script, as plain C functions that module_api.js, inside the
 // module, wraps into the Form class, values and constants the page uses:
 //   const core = await createVelmora();

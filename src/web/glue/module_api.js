@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs inside the core's module factory: the module's Form class, its values and its constants,
 // over the plain C functions of bindings.cpp. A text crosses as UTF-8 through the one exchange
 // buffer in the wasm memory; each function that answers with a text returns its size.

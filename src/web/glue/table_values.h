@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The shared form layer as JSON texts for the page: every row of the control table as an object
 // with all its fields, and the window's own client area and background. module_api.js hands

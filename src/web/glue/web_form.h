@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The form of the browser edition, as the page's script holds it: it owns the one CalculatorState,
 // the five boxes (in memory, started with the control table's texts) and the three commands, the

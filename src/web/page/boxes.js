@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The five boxes between the page and the core. The core keeps every text exactly as it wrote it
 // (CR LF line breaks); a box shows it with LF, as a textarea does. At the start of a command the
 // page hands the core the texts the user changed; when it ends, every text the core changed is

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The commands: a click of a button, or Enter in a box that holds a number for "Изчисли", reaches
 // one handler with the button's index, as in the window. The handler hands the core the boxes'
 // texts, runs the command, and shows what it wrote; a command that stops on an error keeps what it

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Copying from a multi-line box gives the line breaks the core writes, CR LF, as the window does:
 // a textarea alone would hand out LF. The whole text of a box is the core's exact text; a part of
 // it is its lines joined with CR LF. Cutting from an unlocked box also takes the part out.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Builds the form from the control table that the core hands over, in one loop, as the window
 // does: each control gets its place and size (twips to CSS pixels), text, colours, limit, lock,
 // tooltip (also the description a screen reader gives) and accessible name. The controls go into

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Two layouts of the one form. Where the form fits whole at its own size, it is the window's
 // client area, every control at its place from the control table; elsewhere (a phone, a tablet
 // held upright, a zoomed page) the controls flow in one column. The form fits where the room is

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts the page: loads the core, builds the form from its control table, shows the texts the
 // load left in the boxes, wires the commands, copying, printing and the failure dialog and lays
 // the form out for the room it has. Then the page is ready to compute, with the focus in the

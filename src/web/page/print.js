@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // On paper every box gives its whole text. A multi-line box would print only the lines it shows,
 // so the paper takes a copy of its text instead, in a block that runs on from page to page; the
 // copies are written as printing starts and never shown on screen.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs first, as a classic script in plain old JavaScript, so that it runs in any browser that
 // runs scripts at all. A browser without what the core needs, WebAssembly with its exception
 // handling (the core is built with it) and module scripts for the page, gets the notice that it
