@@ -39,7 +39,7 @@ QWidget* makeBox(const ControlDescriptor& row, QWidget* form, FormBoxes& boxes) 
     const Box name = boxAt(row.index);
     if (row.multiLine) {
         auto* box = new MultiLineBox(form);
-        box->setPlainText(toWidgetText(row.text));
+        box->showText(toWidgetText(row.text));
         box->setLocked(row.readOnly);
         boxes.attach(name, box);
         return box;

@@ -82,7 +82,7 @@ void FormBoxes::flush() {
 void FormBoxes::push(Slot& s) {
     const QString shown = toWidgetText(s.text);
     if (s.multiLine != nullptr) {
-        s.multiLine->setPlainText(shown);
+        s.multiLine->showText(shown);
         return;
     }
     // setText() cuts a text at the widget's limit, which only binds the user.

@@ -4,7 +4,9 @@
 #include "window/multi_line_box.h"
 
 #include <QMimeData>
+#include <QTextBlock>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
 
 #include "window/box_text.h"
 
@@ -20,6 +22,13 @@ void MultiLineBox::setLocked(bool locked) {
     setReadOnly(locked);
     if (locked) {
         setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
+}
+
+void MultiLineBox::showText(const QString& text) {
+    setPlainText(text);
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        block.layout()->setCacheEnabled(true);
     }
 }
 

@@ -17,6 +17,10 @@ public:
     // A locked box can still be read, selected and scrolled with mouse and keyboard.
     void setLocked(bool locked);
 
+    // Shows a new text. Each line keeps the glyphs it was shaped into when it was laid out, so
+    // that drawing it does not shape it a second time.
+    void showText(const QString& text);
+
 protected:
     QMimeData* createMimeDataFromSelection() const override;
 };
