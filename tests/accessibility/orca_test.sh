@@ -26,12 +26,7 @@ if [ "$1" = page ]; then
     [ -f "$2" ] || skip "no page at $2 (scripts/web builds it)"
 fi
 
-work="$(mktemp -d)"
-mkfifo "${work}/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"${work}/display" 2>"${work}/xvfb.log" &
-xvfb=$!
-trap 'kill "${xvfb}"; rm -rf "${work}"' EXIT
-read -r display <"${work}/display" || { cat "${work}/xvfb.log"; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/own_x_server.sh"
 
-export DISPLAY=":${display}" LC_ALL=C.UTF-8
+export LC_ALL=C.UTF-8
 dbus-run-session -- "${python}" "$(dirname "${BASH_SOURCE[0]}")/orca_check.py" "$@"
