@@ -2,9 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Runs orca_check.py on a virtual X server of its own (the display picked by Xvfb, -displayfd),
-# inside a session bus of its own, on which the accessibility bus starts when Orca asks for it.
-# The server never resets, for the reason atspi_test.sh gives. Skipped, never passed, where a
+# Runs orca_check.py on a virtual X server of its own (own_x_server.sh), inside a session bus of
+# its own, on which the accessibility bus starts when Orca asks for it. Skipped, never passed, where a
 # tool it needs is missing, and the page's run where the page has not been built.
 # Usage: orca_test.sh window VELMORA VELMORA_REPORT
 #        orca_test.sh page VELMORA_HTML VELMORA_REPORT CHROMIUM_JS
