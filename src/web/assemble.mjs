@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Joins the page into one self-contained file: the stylesheet, the scripts and the icon that the
-// template names go inside it (the core as a classic script, the page's modules as one module
-// script, the icon as a data URI), so the page needs no other file and no network.
+// Joins the page into one self-contained file: the stylesheet, the scripts, the core's wasm and the
+// icon that the template names go inside it (the core's glue as a classic script, the page's
+// modules as one module script, the wasm as base64 in a data block, the icon as a data URI), so
+// the page needs no other file and no network.
 //   node assemble.mjs TEMPLATE OUTPUT [NAME=FILE]...
 // A NAME=FILE pair says where a name of the template lies when it is not beside the template
 // (the built core, the drawn icon).
@@ -75,6 +76,11 @@ function bundle(entry) {
 const dataUri = (name, type) =>
   `data:${type};base64,${readFileSync(fileOf(name)).toString("base64")}`;
 
+// A script of a type that is not JavaScript is a data block: the browser neither runs nor parses
+// it, so the policy, which governs what runs, needs no hash of it. Base64 cannot end it early.
+const dataBlock = (type, id, name) =>
+  `<script type="${type}" id="${id}">${readFileSync(fileOf(name)).toString("base64")}</script>`;
+
 const html = read(path.basename(template));
 // The policy allows no attribute of style and no handler in the markup, only elements.
 if (/\s(style|on[a-z]+)=/i.test(html)) {
@@ -88,6 +94,10 @@ const page = html
   )
   .replace(/<link rel="stylesheet" href="([^"]+)" \/>/g, (_, name) =>
     inline("style", "", `\n${read(name)}`, name),
+  )
+  .replace(
+    /<script type="(application\/octet-stream)" id="([^"]+)" src="([^"]+)"><\/script>/g,
+    (_, type, id, name) => dataBlock(type, id, name),
   )
   .replace(/<script src="([^"]+)"><\/script>/g, (_, name) =>
     inline("script", "", `\n${read(name)}`, name),

@@ -329,11 +329,39 @@ test("axe finds no violations at start, after a compute, a clear, and in the dia
   }
 });
 
+// The core starts and computes in a browser that decodes base64 only through atob.
+test("without Uint8Array.fromBase64 the core starts and computes", async ({ page }) => {
+  await page.addInitScript(() => delete Uint8Array.fromBase64);
+  await page.reload();
+  await page.waitForFunction(() => document.documentElement.dataset.ready === "true");
+  expect(await page.evaluate(() => typeof Uint8Array.fromBase64)).toBe("undefined");
+  const [expected] = native([["-98", "5"]]);
+  await type(page, "Число 1", "-98");
+  await type(page, "Число 2", "5");
+  await button(page, "Изчисли").click();
+  await expect(box(page, "Отчет")).toHaveValue(shown(expected.report));
+});
+
 // When, the browser context's options, a script run before the page's own, and what the notice
 // names: the page says in Bulgarian what it needs and shows no form, rather than a blank page.
 const cannotStart = [
   ["JavaScript is off", { javaScriptEnabled: false }, () => {}, /JavaScript/],
   ["the browser has no WebAssembly", {}, () => delete globalThis.WebAssembly, /WebAssembly/],
+  [
+    "the core's wasm does not compile",
+    {},
+    () => (WebAssembly.compile = () => Promise.reject(new WebAssembly.CompileError("refused"))),
+    /WebAssembly/,
+  ],
+  [
+    "the compiled core cannot be instantiated",
+    {},
+    () =>
+      (WebAssembly.Instance = function () {
+        throw new WebAssembly.LinkError("refused");
+      }),
+    /WebAssembly/,
+  ],
 ];
 for (const [when, options, before, names] of cannotStart) {
   base(`when ${when}, the page says so in Bulgarian and shows no form`, async ({ browser }) => {

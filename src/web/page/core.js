@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Starts the core. Its wasm lies in the page as base64 in a data block, which neither the
+// JavaScript parser nor the glue ever reads as code: it is decoded once, here, and compiled in
+// the background while the page does what needs no core; the glue's factory then gets the compiled
+// module and only instantiates it.
+/* global createVelmora */
+
+function wasmBytes() {
+  const block = document.getElementById("velmora-wasm");
+  const text = block.textContent;
+  block.remove(); // the text is needed no more
+  if (typeof Uint8Array.fromBase64 === "function") {
+    return Uint8Array.fromBase64(text);
+  }
+  const binary = atob(text);
+  const bytes = new Uint8Array(binary.length);
+  for (let at = 0; at < binary.length; ++at) {
+    bytes[at] = binary.charCodeAt(at);
+  }
+  return bytes;
+}
+
+// Decodes and starts the compile at once; the promise gives the started core, or rejects, also
+// where there is no WebAssembly or the compile fails.
+export async function startCore() {
+  const compiling = WebAssembly.compile(wasmBytes());
+  const wasm = await compiling;
+  // The factory only logs a failure of the hook and would then wait for the instance forever.
+  let failure = null;
+  const started = createVelmora({
+    instantiateWasm(imports, receiveInstance) {
+      try {
+        const instance = new WebAssembly.Instance(wasm, imports);
+        receiveInstance(instance, wasm);
+        return instance.exports;
+      } catch (error) {
+        failure = error;
+        throw error;
+      }
+    },
+  });
+  if (failure) {
+    throw failure;
+  }
+  return started;
+}
