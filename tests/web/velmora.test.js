@@ -350,7 +350,10 @@ const cannotStart = [
   [
     "the core's wasm does not compile",
     {},
-    () => (WebAssembly.compile = () => Promise.reject(new WebAssembly.CompileError("refused"))),
+    () =>
+      (WebAssembly.Module = function () {
+        throw new WebAssembly.CompileError("refused");
+      }),
     /WebAssembly/,
   ],
   [

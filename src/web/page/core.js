@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Starts the core. Its wasm lies in the page as base64 in a data block, which neither the
-// JavaScript parser nor the glue ever reads as code: it is decoded once, here, and compiled in
-// the background while the page does what needs no core; the glue's factory then gets the compiled
-// module and only instantiates it.
+// JavaScript parser nor the glue ever reads as code: it is decoded once, here, and compiled on the
+// spot; the glue's factory then gets the compiled module and only instantiates it. A compile in
+// the background (WebAssembly.compile) measured slower: the form needs the core's control table,
+// so the page has next to nothing to do meanwhile, and the wait for the compile's task costs more
+// than the compile of a module this small.
 /* global createVelmora */
 
 function wasmBytes() {
@@ -22,11 +24,10 @@ function wasmBytes() {
   return bytes;
 }
 
-// Decodes and starts the compile at once; the promise gives the started core, or rejects, also
-// where there is no WebAssembly or the compile fails.
+// The promise gives the started core, or rejects, also where there is no WebAssembly or the
+// compile fails.
 export async function startCore() {
-  const compiling = WebAssembly.compile(wasmBytes());
-  const wasm = await compiling;
+  const wasm = new WebAssembly.Module(wasmBytes());
   // The factory only logs a failure of the hook and would then wait for the instance forever.
   let failure = null;
   const started = createVelmora({

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Starts the page: starts the core, wires the failure dialog while the core's wasm compiles,
-// builds the form from the core's control table, shows the texts the load left in the boxes,
-// wires the commands, copying and printing and lays the form out for the room it has. Then the
-// page is ready to compute, with the focus in the first operand box where there is a keyboard.
+// Starts the page: starts the core, builds the form from its control table, shows the texts the
+// load left in the boxes, wires the commands, copying, printing and the failure dialog and lays
+// the form out for the room it has. Then the page is ready to compute, with the focus in the
+// first operand box where there is a keyboard.
 import { startCore } from "./core.js";
 import { buildForm } from "./form.js";
 import { createBoxes } from "./boxes.js";
@@ -15,13 +15,10 @@ import { layOut } from "./layout.js";
 import { preparePrint } from "./print.js";
 import { showCannotStart } from "./cannot_start.js";
 
-// At once, before anything else of the page: the compile runs meanwhile.
-const coreStarting = startCore();
-
 async function start() {
   const failure = createFailureDialog(document.getElementById("failure"));
   const status = document.getElementById("status");
-  const core = await coreStarting;
+  const core = await startCore();
   const form = new core.Form();
   const formElement = document.getElementById("form");
   const { controls, size } = buildForm(core, formElement);
