@@ -4,7 +4,7 @@
 // The browser edition against references measured in the same run, so that each ratio holds on a
 // slow machine as on a fast one. Medians over VELMORA_BENCH_RUNS runs (30 by default):
 //   node bench/web/web_bench.mjs
-// It needs the page (scripts/web) and, for the core's ratio, build/bench/core_bench (scripts/setup).
+// It needs the page (scripts/web) and, for the core's ratio, build/bench/core_bench (scripts/test builds it).
 // Last come Lighthouse's four scores for the page on a phone (lighthouse.mjs).
 import { chromium } from "@playwright/test";
 import chromiumLaunch from "../../tests/web/chromium.js";
@@ -227,7 +227,7 @@ async function main() {
     );
   } else {
     console.log(
-      `No ${coreBench} (scripts/setup builds it): the core in wasm takes ${wasm.micros} µs`,
+      `No ${coreBench} (scripts/test builds it): the core in wasm takes ${wasm.micros} µs`,
     );
   }
   await inChromium(wasm.reports);

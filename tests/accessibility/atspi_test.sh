@@ -10,7 +10,7 @@ set -euo pipefail
 python=/usr/bin/python3 # Debian's python, the one python3-pyatspi installs into
 
 skip() {
-    echo "SKIP: $1 (scripts/setup installs it)"
+    echo "SKIP: $1 (scripts/test installs it)"
     exit 77
 }
 for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher; do

@@ -16,10 +16,10 @@ skip() {
 }
 for tool in Xvfb dbus-run-session xdotool pgrep /usr/libexec/at-spi-bus-launcher /usr/bin/orca \
     /usr/lib/speech-dispatcher-modules/sd_dummy; do
-    command -v "${tool}" >/dev/null || skip "${tool} is missing (scripts/setup installs it)"
+    command -v "${tool}" >/dev/null || skip "${tool} is missing (scripts/test installs it)"
 done
 "${python}" -c 'import pyatspi' 2>/dev/null ||
-    skip "python3-pyatspi is missing (scripts/setup installs it)"
+    skip "python3-pyatspi is missing (scripts/test installs it)"
 if [ "$1" = page ]; then
     [ -x /usr/bin/chromium ] || skip "/usr/bin/chromium is missing (scripts/test installs it)"
     [ -f "$2" ] || skip "no page at $2 (scripts/web builds it)"

@@ -31,7 +31,7 @@ check() {
 
 need() {
     command -v "$1" >/dev/null && return 0
-    echo "SKIP: $1 is not installed (scripts/setup installs it)"
+    echo "SKIP: $1 is not installed (scripts/test installs it)"
     exit 77
 }
 
