@@ -9,9 +9,13 @@
 // after a compute, the sum and the sum in words, with the focus left where the pupil is.
 
 // A status region speaks a change of its text; the same text again is made to differ by a
-// no-break space, so that a compute repeated is spoken again.
+// no-break space, so that a compute repeated is spoken again. The text is written in a task of its
+// own, once the boxes are drawn: a polite message waits for the reader anyway, and the report
+// shows the sooner.
 function announce(status, text) {
-  status.textContent = text && text === status.textContent ? `${text}\u00a0` : text;
+  setTimeout(() => {
+    status.textContent = text && text === status.textContent ? `${text}\u00a0` : text;
+  });
 }
 
 export function wireCommands(core, form, controls, boxes, failure, status) {
