@@ -41,13 +41,8 @@ std::size_t answer(std::string text) {
 
 // The indices the script names boxes and buttons by, and the scale of the twips.
 std::string constantsJson() {
-    std::string json;
-    const auto add = [&json](std::string_view name, int value) {
-        json += json.empty() ? '{' : ',';
-        velmora::appendJsonString(json, name);
-        json += ':';
-        json += std::to_string(value);
-    };
+    velmora::JsonObject json;
+    const auto add = [&json](std::string_view name, int value) { json.number(name, value); };
     add("twipsPerPixel", velmora::twipsPerPixel);
     add("taskBox", velmora::taskBox);
     add("reportBox", velmora::reportBox);
@@ -60,7 +55,7 @@ std::string constantsJson() {
     add("clearButton", velmora::clearButton);
     add("focusAtStart", velmora::focusAtStart);
     add("singleLineLetterSpacing", velmora::singleLineLetterSpacing);
-    return json + '}';
+    return json.close();
 }
 
 }  // namespace

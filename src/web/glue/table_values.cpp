@@ -14,31 +14,6 @@ namespace velmora {
 
 namespace {
 
-// Each value reaches the page as one JSON text that it parses in one call, rather than field by
-// field, each a crossing between wasm and JavaScript.
-class JsonObject {
-public:
-    void number(std::string_view name, int value) { key(name) += std::to_string(value); }
-    void flag(std::string_view name, bool value) { key(name) += value ? "true" : "false"; }
-    void text(std::string_view name, std::string_view value) { appendJsonString(key(name), value); }
-    void nested(std::string_view name, const std::string& json) { key(name) += json; }
-
-    std::string close() {
-        out_ += out_.empty() ? "{}" : "}";
-        return std::move(out_);
-    }
-
-private:
-    std::string& key(std::string_view name) {
-        out_ += out_.empty() ? '{' : ',';
-        appendJsonString(out_, name);
-        out_ += ':';
-        return out_;
-    }
-
-    std::string out_;
-};
-
 std::string toJson(Twips place) {
     JsonObject json;
     json.number("left", place.left);

@@ -31,10 +31,10 @@ std::string WebForm::click(int index) {
 
 std::string WebForm::afterCommandJson(int index) const {
     const AfterCommand after = afterCommand(index, boxes_);
-    const int focus = after.focus ? *after.focus : noBox;
-    std::string json = "{\"focus\":" + std::to_string(focus) + ",\"spoken\":";
-    appendJsonString(json, after.spoken());
-    return json + '}';
+    JsonObject json;
+    json.number("focus", after.focus ? *after.focus : noBox);
+    json.text("spoken", after.spoken());
+    return json.close();
 }
 
 }  // namespace velmora
