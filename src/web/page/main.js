@@ -29,8 +29,11 @@ async function start() {
   preparePrint(controls.pole);
   layOut(formElement.parentElement, size.width);
   // A phone or tablet would open its on-screen keyboard for a box focused on its own.
+  // It takes the focus as the first frame is made, before it is painted: a focus given at once
+  // would have the browser work out the page's style and layout here, for a picture the frame
+  // works them out for anyway.
   if (matchMedia("(pointer: fine)").matches) {
-    controls.pole[core.focusAtStart].focus();
+    requestAnimationFrame(() => controls.pole[core.focusAtStart].focus());
   }
   document.title = core.caption();
   document.documentElement.dataset.ready = "true";
