@@ -45,15 +45,8 @@ Arithmetic::Operand Arithmetic::readOperand(Box box, int row, std::string& digit
     const std::string& text = state_.operandText;
     const int sign = !text.empty() && text.front() == '-' ? 1 : 0;
 
-    // The digits are gathered first and stored in the table after. Every character is copied and
-    // only a digit advances the end, which spares the scan a branch per character.
-    digits.resize(text.size());
-    std::size_t count = 0;
-    for (const char c : text) {
-        digits[count] = c;
-        count += isDigitCharacter(c) ? 1 : 0;
-    }
-    digits.resize(count);
+    // The digits are gathered first and stored in the table after.
+    keepDigits(text, digits);
 
     // The digits that fit are stored; the first one that does not raises the table's error.
     const int length = static_cast<int>(digits.size());

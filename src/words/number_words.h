@@ -6,15 +6,14 @@
 // the signed result from the result box, reports its digits and their count, and cuts them into
 // groups of three from the right; SpellGroup writes each non-zero group as one line with its
 // scale word, and hands a group of the millions or above that ends in 1 to SpellUnitGroup.
-// ReportInWords gathers the lines of all groups and appends them to the report box at once, since
-// every append rewrites the whole report; SpellGroup and SpellUnitGroup run on their own append
-// their piece themselves.
+// Each group's line is put together on the stack and appended to the report box at once.
 
 #include <string>
 #include <string_view>
 
 #include "state/boxes.h"
 #include "state/calculator_state.h"
+#include "words/group_line.h"
 
 namespace velmora {
 
@@ -34,13 +33,13 @@ public:
     void SpellUnitGroup();
 
 private:
-    void spellGroups(const std::string& digitString, std::string& words);
-    void spellGroup(std::string& words);
-    void spellUnitGroup(std::string& words) const;
-    void spellUnits(int unitsDigit, bool afterTens, std::string& words) const;
-    void spellOneOrTwo(int unitsDigit, bool joined, std::string& words) const;
-    void appendLastWord(const std::string& word, std::string& words) const;
-    void appendScaleEnding(std::string& words) const;
+    void spellGroups(const std::string& digitString);
+    void spellGroup(GroupLine& line);
+    void spellUnitGroup(GroupLine& line) const;
+    void spellUnits(int unitsDigit, bool afterTens, GroupLine& line) const;
+    void spellOneOrTwo(int unitsDigit, bool joined, GroupLine& line) const;
+    void appendLastWord(const std::string& word, GroupLine& line) const;
+    void appendScaleEnding(GroupLine& line) const;
     const std::string& scaleWord() const;
     const std::string& numeral(int index) const;
 

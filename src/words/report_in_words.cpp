@@ -11,45 +11,29 @@
 
 namespace velmora {
 
-namespace {
-
-// Room for the longest line of a group, three numerals and a long scale word in Cyrillic.
-constexpr std::size_t bytesPerGroupLine = 112;
-
-}  // namespace
-
 void NumberWords::ReportInWords() {
     const std::string resultText = boxes_.text(resultBox);
     std::string digitString;
-    digitString.reserve(resultText.size());
-    for (const char c : resultText) {
-        if (isDigitCharacter(c)) {
-            digitString.push_back(c);
-        }
-    }
+    keepDigits(resultText, digitString);
     state_.digitCount = static_cast<int>(digitString.size());
 
-    const std::string count = std::to_string(state_.digitCount);
     appendToReport(boxes_, {digitString, lineBreak});
-    appendToReport(boxes_,
-                   {"Абсолютната стойност на сумата е с ", count, " броя цифри ", lineBreak});
+    appendToReport(boxes_, {"Абсолютната стойност на сумата е с ",
+                            std::to_string(state_.digitCount), " броя цифри ", lineBreak});
     appendToReport(boxes_, {wordsHeading, lineBreak});
 
     if (resultText.starts_with("+0")) {
         appendToReport(boxes_, "Нула\r\n");
         return;
     }
-    std::string words;
-    words.reserve(bytesPerGroupLine * (digitString.size() / 3 + 1));
-    // A result beyond the last scale fails on its leading group, before any line is gathered.
-    spellGroups(digitString, words);
-    appendToReport(boxes_, words);
+    // A result beyond the last scale fails on its leading group, before any line is written.
+    spellGroups(digitString);
 }
 
 // Cuts the digits into groups of three from the right; the leftmost group takes what is left
-// over. Only the last group, the units, is spelled with the conjunction flag set. The lines of
-// all groups are gathered in words.
-void NumberWords::spellGroups(const std::string& digitString, std::string& words) {
+// over. Only the last group, the units, is spelled with the conjunction flag set. Each non-zero
+// group appends its own line to the report.
+void NumberWords::spellGroups(const std::string& digitString) {
     int remaining = state_.digitCount;
     int firstLength = remaining % 3 == 0 ? 3 : remaining % 3;
     std::size_t position = 0;
@@ -60,7 +44,7 @@ void NumberWords::spellGroups(const std::string& digitString, std::string& words
         state_.currentGroup.assign(digitString, position, static_cast<std::size_t>(groupLength));
         state_.groupIndex = (remaining - firstLength) / 3;
         if (state_.currentGroup.find_first_not_of('0') != std::string::npos) {
-            spellGroup(words);
+            SpellGroup();
         }
         remaining -= groupLength;
         position += static_cast<std::size_t>(groupLength);

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "words/group_line.h"
 #include "words/group_value.h"
 #include "words/number_words.h"
 
@@ -23,22 +24,22 @@ constexpr int hundredsBase = 30;
     throw IndexOutOfRange(Table::scaleWords, groupIndex, lastScale());
 }
 
-void appendWord(std::string& words, const std::string& word) {
-    words += ' ';
-    words += word;
+void appendWord(GroupLine& line, std::string_view word) {
+    line.add(' ');
+    line.add(word);
 }
 
 }  // namespace
 
 void NumberWords::SpellGroup() {
-    std::string words;
-    spellGroup(words);
-    if (!words.empty()) {
-        appendToReport(boxes_, words);
+    GroupLine line;
+    spellGroup(line);
+    if (!line.empty()) {
+        appendToReport(boxes_, line.text());
     }
 }
 
-void NumberWords::spellGroup(std::string& words) {
+void NumberWords::spellGroup(GroupLine& line) {
     state_.hundredsFlag = 0;
     const int value = groupValue(state_.currentGroup);
     if (value < 1) {
@@ -50,76 +51,76 @@ void NumberWords::spellGroup(std::string& words) {
     const int unitsDigit = value % 10;
 
     if (lastTwo == 0 && state_.andFlag > 0) {
-        words += " и";
+        line.add(" и");
     }
     if (hundredsDigit > 0) {
-        appendWord(words, numeral(hundredsBase + hundredsDigit));
+        appendWord(line, numeral(hundredsBase + hundredsDigit));
         state_.andFlag = 1;
         state_.hundredsFlag = 1;
     }
     if (lastTwo == 0) {
-        appendScaleEnding(words);
+        appendScaleEnding(line);
         return;
     }
     if (lastTwo > 10 && lastTwo < 20) {
-        appendLastWord(numeral(teenBase + unitsDigit), words);
+        appendLastWord(numeral(teenBase + unitsDigit), line);
         return;
     }
     if (unitsDigit == 0) {
-        appendLastWord(numeral(tensBase + tensDigit), words);
+        appendLastWord(numeral(tensBase + tensDigit), line);
         return;
     }
     if (tensDigit > 0) {
-        appendWord(words, numeral(tensBase + tensDigit));
+        appendWord(line, numeral(tensBase + tensDigit));
     }
-    spellUnits(unitsDigit, tensDigit > 0, words);
+    spellUnits(unitsDigit, tensDigit > 0, line);
 }
 
 // The units word follows a hundreds or tens word of this group, or the higher groups.
-void NumberWords::spellUnits(int unitsDigit, bool afterTens, std::string& words) const {
+void NumberWords::spellUnits(int unitsDigit, bool afterTens, GroupLine& line) const {
     const bool joined = state_.andFlag > 0 || state_.hundredsFlag > 0 || afterTens;
     if (unitsDigit < 3 && state_.groupIndex < 2) {
-        spellOneOrTwo(unitsDigit, joined, words);
+        spellOneOrTwo(unitsDigit, joined, line);
     } else if (unitsDigit == 1) {
-        spellUnitGroup(words);
+        spellUnitGroup(line);
     } else {
-        words += joined ? " и " : " ";
-        words += numeral(unitsDigit);
-        appendScaleEnding(words);
+        line.add(joined ? " и " : " ");
+        line.add(numeral(unitsDigit));
+        appendScaleEnding(line);
     }
 }
 
 // Units digit 1 or 2 in the units or thousands group: the counting forms "едно" and "две", which
 // end the report without a line break, and "хиляда", "една хиляди", "две хиляди".
-void NumberWords::spellOneOrTwo(int unitsDigit, bool joined, std::string& words) const {
+void NumberWords::spellOneOrTwo(int unitsDigit, bool joined, GroupLine& line) const {
     if (joined) {
-        words += " и";
+        line.add(" и");
     }
     if (state_.groupIndex == 0) {
-        words += unitsDigit == 1 ? " едно " : " две ";
+        line.add(unitsDigit == 1 ? " едно " : " две ");
     } else if (unitsDigit == 1 && !joined) {
-        words += " хиляда ";
-        words += lineBreak;
+        line.add(" хиляда ");
+        line.add(lineBreak);
     } else {
-        words += unitsDigit == 1 ? " една " : " две ";
-        words += scaleWord();
-        words += lineBreak;
+        line.add(unitsDigit == 1 ? " една " : " две ");
+        line.add(scaleWord());
+        line.add(lineBreak);
     }
 }
 
 // The last word of a teen or of exact tens, joined with "и" after a hundreds word or the higher
 // groups, then the scale ending.
-void NumberWords::appendLastWord(const std::string& word, std::string& words) const {
-    words += state_.andFlag > 0 || state_.hundredsFlag > 0 ? " и " : " ";
-    words += word;
-    appendScaleEnding(words);
+void NumberWords::appendLastWord(const std::string& word, GroupLine& line) const {
+    line.add(state_.andFlag > 0 || state_.hundredsFlag > 0 ? " и " : " ");
+    line.add(word);
+    appendScaleEnding(line);
 }
 
-void NumberWords::appendScaleEnding(std::string& words) const {
+void NumberWords::appendScaleEnding(GroupLine& line) const {
     const std::string& scale = scaleWord();
-    words += ' ';
-    words += scale;
-    words += lineBreak;
+    line.add(' ');
+    line.add(scale);
+    line.add(lineBreak);
 }
 
 // The plural scale word of the current group. A scale the program has no name for (beyond

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "words/group_line.h"
 #include "words/group_value.h"
 #include "words/number_words.h"
 
@@ -27,21 +28,21 @@ std::string_view withoutLastCharacter(std::string_view word) {
 }  // namespace
 
 void NumberWords::SpellUnitGroup() {
-    std::string words;
-    spellUnitGroup(words);
-    appendToReport(boxes_, words);
+    GroupLine line;
+    spellUnitGroup(line);
+    appendToReport(boxes_, line.text());
 }
 
-void NumberWords::spellUnitGroup(std::string& words) const {
+void NumberWords::spellUnitGroup(GroupLine& line) const {
     const std::string& plural = scaleWord();
     if (groupValue(state_.currentGroup) == 1) {
-        words += "един ";
-        words += withoutLastCharacter(plural);
+        line.add("един ");
+        line.add(withoutLastCharacter(plural));
     } else {
-        words += " и един ";
-        words += plural;
+        line.add(" и един ");
+        line.add(plural);
     }
-    words += lineBreak;
+    line.add(lineBreak);
 }
 
 }  // namespace velmora

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -141,6 +142,15 @@ TEST(NumberWords, ResultBeyondTheLastScaleIsRefused) {
             EXPECT_TRUE(calculator.boxes.text(reportBox).ends_with(wordsHeading)) << beyond.name;
         }
     }
+}
+
+// A line is put together in a buffer of fixed room: a word table changed to hold a longer word
+// stops the command with an error, and no part of the line reaches the report.
+TEST(NumberWords, LineLongerThanItsRoomIsRefused) {
+    Calculator calculator;
+    calculator.state.scaleWords.at(1) = std::string(200, 'x');
+    EXPECT_THROW(calculator.compute("5000", ""), std::length_error);
+    EXPECT_TRUE(calculator.boxes.text(reportBox).ends_with(wordsHeading));
 }
 
 }  // namespace

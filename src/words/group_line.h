@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// One group's line of the report as the speller puts it together: pieces joined in a buffer on
+// the stack, then appended to the report at once. The longest line the word tables make,
+// " деветстотин деветдесет и девет куадродецилиона" with its line break, takes 90 bytes; a piece
+// that would overrun the room raises an error instead of writing past it.
+
+#include <array>
+#include <cstddef>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+class GroupLine {
+public:
+    void add(std::string_view piece) {
+        if (piece.size() > room_.size() - size_) [[unlikely]] {
+            throw std::length_error("редът на една група не се побира в " +
+                                    std::to_string(room_.size()) + " байта");
+        }
+        std::memcpy(room_.data() + size_, piece.data(), piece.size());
+        size_ += piece.size();
+    }
+
+    void add(char c) { add(std::string_view(&c, 1)); }
+
+    bool empty() const { return size_ == 0; }
+    std::string_view text() const { return {room_.data(), size_}; }
+
+private:
+    std::array<char, 160> room_;
+    std::size_t size_ = 0;
+};
+
+}  // namespace velmora
