@@ -10,6 +10,7 @@
 #include "form/failure_message.h"
 #include "window/app_icon.h"
 #include "window/box_text.h"
+#include "window/classic_style.h"
 #include "window/form_accessible.h"
 #include "window/palette.h"
 
@@ -48,10 +49,11 @@ void Velmora::setUpForm(const QPalette& light) {
 // solid face in the button's colour. It is also the cheapest style to draw, and the window
 // appears that much sooner.
 QStyle* Velmora::classicStyle() {
-    QStyle* style = QStyleFactory::create(QStringLiteral("Windows"));
-    if (style == nullptr) {
+    QStyle* windows = QStyleFactory::create(QStringLiteral("Windows"));
+    if (windows == nullptr) {
         return QWidget::style();
     }
+    auto* style = new ClassicStyle(windows);
     style->setParent(this);
     return style;
 }
