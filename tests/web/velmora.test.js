@@ -12,7 +12,9 @@ const { pathToFileURL } = require("node:url");
 const cases = require("../e2e/cases.json");
 
 const root = path.resolve(__dirname, "../..");
-const pageFile = process.env.VELMORA_PAGE ?? path.join(root, "build-web/velmora.html");
+const pageFile = path.resolve(
+  process.env.VELMORA_PAGE ?? path.join(root, "build-web/velmora.html"),
+);
 const moduleFile = path.join(path.dirname(pageFile), "velmora.js");
 const reportTool =
   process.env.VELMORA_REPORT ?? path.join(root, "build/tests/support/velmora_report");
