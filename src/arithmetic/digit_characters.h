@@ -32,9 +32,10 @@ constexpr std::int16_t digitValue16(char c) {
 // digit advances the end, which spares the scan a branch per character.
 inline void keepDigits(std::string_view text, std::string& digits) {
     digits.resize(text.size());
+    char* const kept = digits.data();
     std::size_t count = 0;
     for (const char c : text) {
-        digits[count] = c;
+        kept[count] = c;
         count += isDigitCharacter(c) ? 1 : 0;
     }
     digits.resize(count);

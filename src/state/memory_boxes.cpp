@@ -14,8 +14,10 @@ std::string MemoryBoxes::text(Box box) const {
     return texts_[boxIndex(box)];
 }
 
+// Assigned rather than moved in, so a box keeps its storage: the report, emptied at the start of
+// every compute, then grows back in place instead of through a new allocation at each doubling.
 void MemoryBoxes::setText(Box box, std::string text) {
-    texts_[boxIndex(box)] = std::move(text);
+    texts_[boxIndex(box)].assign(text);
 }
 
 void MemoryBoxes::append(Box box, std::initializer_list<std::string_view> parts) {

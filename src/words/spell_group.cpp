@@ -6,6 +6,7 @@
 // word and CR LF. The conjunction "и" goes before the last spoken word of a group that has
 // words before it, and before the only word of the units group after higher groups.
 
+#include <stdexcept>
 #include <string>
 
 #include "words/group_line.h"
@@ -30,6 +31,11 @@ void appendWord(GroupLine& line, std::string_view word) {
 }
 
 }  // namespace
+
+void refuseLongLine(std::size_t room) {
+    throw std::length_error("редът на една група не се побира в " + std::to_string(room) +
+                            " байта");
+}
 
 void NumberWords::SpellGroup() {
     GroupLine line;
