@@ -28,9 +28,27 @@ constexpr std::int16_t digitValue16(char c) {
     return static_cast<std::int16_t>(isDigitCharacter(c) * value);
 }
 
-// The digit characters of text, in their order, into digits. Every character is copied and only a
-// digit advances the end, which spares the scan a branch per character.
+// The number of digit characters in text. A count rather than a search for the first non-digit,
+// so that the compiler can test many characters at once.
+inline std::size_t countDigits(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text) {
+        count += isDigitCharacter(c) ? 1 : 0;
+    }
+    return count;
+}
+
+// The digit characters of text, in their order, into digits. A number as typed or as the result
+// box shows it is a sign and then digits only: those are copied at once. Otherwise every
+// character is copied and only a digit advances the end, which spares the scan a branch per
+// character.
 inline void keepDigits(std::string_view text, std::string& digits) {
+    const std::string_view afterSign =
+        !text.empty() && !isDigitCharacter(text.front()) ? text.substr(1) : text;
+    if (countDigits(afterSign) == afterSign.size()) {
+        digits.assign(afterSign);
+        return;
+    }
     digits.resize(text.size());
     char* const kept = digits.data();
     std::size_t count = 0;
