@@ -3,8 +3,8 @@
 
 // Starts the page: starts the core, builds the form from its control table, shows the texts the
 // load left in the boxes, wires the commands, copying, printing and the failure dialog and lays
-// the form out for the room it has. Then the page is ready to compute, with the focus in the
-// first operand box where there is a keyboard.
+// the form out for the room it has. Then the page is ready to compute; where there is a keyboard,
+// the first operand box takes the focus before the first frame is painted.
 import { startCore } from "./core.js";
 import { buildForm } from "./form.js";
 import { createBoxes } from "./boxes.js";
@@ -28,10 +28,9 @@ async function start() {
   wireCopy(formElement, boxes);
   preparePrint(controls.pole);
   layOut(formElement.parentElement, size.width);
-  // A phone or tablet would open its on-screen keyboard for a box focused on its own.
-  // It takes the focus as the first frame is made, before it is painted: a focus given at once
-  // would have the browser work out the page's style and layout here, for a picture the frame
-  // works them out for anyway.
+  // A phone or tablet would open its on-screen keyboard for a box focused on its own. The focus
+  // is given as the first frame is made, before it is painted: given at once, it would have the
+  // browser work out the page's style and layout here, which the frame works out anyway.
   if (matchMedia("(pointer: fine)").matches) {
     requestAnimationFrame(() => controls.pole[core.focusAtStart].focus());
   }
