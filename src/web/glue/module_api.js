@@ -10,6 +10,7 @@ const decoder = new TextDecoder("utf-8", { ignoreBOM: true }); // a text may sta
 
 // The memory's views are replaced when it grows, so they are taken anew after every call.
 const answer = (size) => {
+  if (size === 0) return ""; // a command that ended, with nothing to decode
   const at = Module._velmora_exchange_data();
   return decoder.decode(Module.HEAPU8.subarray(at, at + size));
 };
@@ -23,8 +24,11 @@ const handOver = (text) => {
 // The window reads a box through QString::toStdString, which writes "?" for each lone half of a
 // surrogate pair and keeps the character after it; a browser's text can hold such a half too.
 const pairOrHalf = /[\uD800-\uDBFF][\uDC00-\uDFFF]|[\uD800-\uDFFF]/g;
+// A browser that can tell a well-formed text at once spares the search for halves in the usual one.
 const asTheWindowReadsIt = (text) =>
-  text.replace(pairOrHalf, (found) => (found.length === 2 ? found : "?"));
+  typeof text.isWellFormed === "function" && text.isWellFormed()
+    ? text
+    : text.replace(pairOrHalf, (found) => (found.length === 2 ? found : "?"));
 
 Module.Form = class Form {
   constructor() {
