@@ -25,11 +25,18 @@ void MultiLineBox::setLocked(bool locked) {
     }
 }
 
+// The box lays out the first line for its cursor before setPlainText() returns, and measures the
+// cursor in it; the cache goes on as soon as the new lines exist, so that the measure does not
+// shape the line again.
 void MultiLineBox::showText(const QString& text) {
+    const QMetaObject::Connection caching =
+        connect(document(), &QTextDocument::contentsChanged, this, [this] {
+            for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+                block.layout()->setCacheEnabled(true);
+            }
+        });
     setPlainText(text);
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        block.layout()->setCacheEnabled(true);
-    }
+    disconnect(caching);
 }
 
 QMimeData* MultiLineBox::createMimeDataFromSelection() const {
