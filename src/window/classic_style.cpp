@@ -35,21 +35,34 @@ void drawBevel(QPainter* painter, const QRect& rect, const Bevel& bevel) {
     painter->fillRect(QRect(x + w - 2, y + 1, 1, h - 3), bevel.innerBottomRight);
 }
 
-// The sunken frames the Windows style draws as a two-ring panel: a line edit's and a plain sunken
-// frame's, such as a text box's. Anything else, or a painter that scales or smooths, goes to the
-// Windows style itself.
-bool isPlainSunkenPanel(QStyle::PrimitiveElement element, const QStyleOption* option,
-                        const QPainter* painter) {
+// Qt's Windows style draws these with its bevels; a painter that scales or smooths, or any other
+// element or state, goes to the Windows style itself.
+bool plainPainter(const QPainter* painter) {
+    return painter->transform().type() <= QTransform::TxTranslate &&
+           !painter->testRenderHint(QPainter::Antialiasing) &&
+           painter->device()->devicePixelRatio() == 1.0;
+}
+
+bool hasBothRings(const QStyleOption* option) {
+    return option->rect.width() > 4 && option->rect.height() > 4;
+}
+
+// A line edit's and a plain sunken frame's, such as a text box's: a two-ring sunken panel.
+bool isSunkenPanel(QStyle::PrimitiveElement element, const QStyleOption* option) {
     const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
-    if (frame == nullptr || !(frame->state & QStyle::State_Sunken) ||
-        (frame->state & QStyle::State_Raised) || frame->rect.width() <= 4 ||
-        frame->rect.height() <= 4 || painter->transform().type() > QTransform::TxTranslate ||
-        painter->testRenderHint(QPainter::Antialiasing) ||
-        painter->device()->devicePixelRatio() != 1.0) {
-        return false;
-    }
-    return (element == QStyle::PE_FrameLineEdit || element == QStyle::PE_Frame) &&
-           (frame->lineWidth == 1 || frame->lineWidth == 2);
+    return frame != nullptr &&
+           (element == QStyle::PE_FrameLineEdit || element == QStyle::PE_Frame) &&
+           (frame->lineWidth == 1 || frame->lineWidth == 2) &&
+           (frame->state & QStyle::State_Sunken) && !(frame->state & QStyle::State_Raised);
+}
+
+// A push button at rest: a raised two-ring bevel around a face in its solid button colour.
+bool isRaisedButton(QStyle::PrimitiveElement element, const QStyleOption* option) {
+    return element == QStyle::PE_PanelButtonCommand &&
+           qstyleoption_cast<const QStyleOptionButton*>(option) != nullptr &&
+           (option->state & QStyle::State_Raised) &&
+           !(option->state & (QStyle::State_Sunken | QStyle::State_On)) &&
+           option->palette.button().style() == Qt::SolidPattern;
 }
 
 }  // namespace
@@ -58,14 +71,21 @@ ClassicStyle::ClassicStyle(QStyle* windows) : QProxyStyle(windows) {}
 
 void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                  QPainter* painter, const QWidget* widget) const {
-    if (!isPlainSunkenPanel(element, option, painter)) {
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
-        return;
-    }
     const QPalette& palette = option->palette;
-    drawBevel(painter, option->rect,
-              {palette.dark().color(), palette.light().color(), palette.shadow().color(),
-               palette.window().color()});
+    if (!plainPainter(painter) || !hasBothRings(option)) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    } else if (isSunkenPanel(element, option)) {
+        drawBevel(painter, option->rect,
+                  {palette.dark().color(), palette.light().color(), palette.shadow().color(),
+                   palette.window().color()});
+    } else if (isRaisedButton(element, option)) {
+        drawBevel(painter, option->rect,
+                  {palette.light().color(), palette.shadow().color(), palette.button().color(),
+                   palette.dark().color()});
+        painter->fillRect(option->rect.adjusted(2, 2, -2, -2), palette.button().color());
+    } else {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
 }
 
 }  // namespace velmora

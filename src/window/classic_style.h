@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The controls' style: Qt's classic Windows style, with its sunken two-pixel bevels (the frames
-// of the text boxes) drawn as filled one-pixel rectangles. Qt draws each bevel as four polylines
-// through its cosmetic stroker, pixel by pixel, which made the boxes' frames the dearest part of
-// the first frame; the rectangles cover exactly the same pixels in the same colours.
+// The controls' style: Qt's classic Windows style, with its two-pixel bevels (the frames of the
+// text boxes and the faces of the buttons at rest) drawn as filled one-pixel rectangles. Qt draws
+// each bevel as four polylines through its cosmetic stroker, pixel by pixel, which made the
+// boxes' frames the dearest part of the first frame; the rectangles cover exactly the same pixels
+// in the same colours.
 
 #include <QProxyStyle>
 

@@ -14,7 +14,7 @@
 
 namespace velmora::testing {
 
-QImage drawn(const QStyle& style, QStyle::PrimitiveElement element, QStyleOptionFrame option) {
+QImage drawn(const QStyle& style, QStyle::PrimitiveElement element, QStyleOption& option) {
     int hue = 0;
     for (const QPalette::ColorRole role :
          {QPalette::Dark, QPalette::Light, QPalette::Shadow, QPalette::Button, QPalette::Midlight,
@@ -49,6 +49,14 @@ private slots:
         QTest::newRow("smallest with both rings") << QStyle::PE_Frame << sunken << 2 << QSize(5, 5);
         QTest::newRow("no room for the inner ring")
             << QStyle::PE_Frame << sunken << 2 << QSize(4, 9);
+        const int raised = QStyle::State_Raised;
+        const QStyle::PrimitiveElement button = QStyle::PE_PanelButtonCommand;
+        QTest::newRow("button") << button << raised << 0 << QSize(89, 27);
+        QTest::newRow("focused button")
+            << button << (raised | QStyle::State_HasFocus) << 0 << QSize(89, 27);
+        QTest::newRow("pressed button") << button << sunken << 0 << QSize(89, 27);
+        QTest::newRow("checked button")
+            << button << (raised | QStyle::State_On) << 0 << QSize(89, 27);
     }
 
     void sameFrames() {
@@ -59,10 +67,14 @@ private slots:
         const std::unique_ptr<QStyle> windows(QStyleFactory::create(QStringLiteral("Windows")));
         QVERIFY(windows != nullptr);
         const ClassicStyle classic(QStyleFactory::create(QStringLiteral("Windows")));
-        QStyleOptionFrame option;
+        QStyleOptionFrame frame;
+        QStyleOptionButton button;
+        QStyleOption& option = element == QStyle::PE_PanelButtonCommand
+                                   ? static_cast<QStyleOption&>(button)
+                                   : static_cast<QStyleOption&>(frame);
         option.rect = QRect(QPoint(0, 0), size);
         option.state = QStyle::State(state) | QStyle::State_Enabled;
-        option.lineWidth = lineWidth;
+        frame.lineWidth = lineWidth;
         QCOMPARE(drawn(classic, element, option), drawn(*windows, element, option));
     }
 };
