@@ -65,6 +65,25 @@ bool isRaisedButton(QStyle::PrimitiveElement element, const QStyleOption* option
            option->palette.button().style() == Qt::SolidPattern;
 }
 
+// A scroll bar's slider, or its arrow button at rest: raised, in the button and light colours
+// swapped, around a face in the button colour.
+bool isRaisedScrollBarPart(QStyle::ControlElement element, const QStyleOption* option) {
+    return (element == QStyle::CE_ScrollBarSlider || element == QStyle::CE_ScrollBarAddLine ||
+            element == QStyle::CE_ScrollBarSubLine) &&
+           (option->state & QStyle::State_Enabled) &&
+           !(option->state & (QStyle::State_Sunken | QStyle::State_On)) &&
+           option->palette.button().style() == Qt::SolidPattern;
+}
+
+QStyle::PrimitiveElement scrollArrow(QStyle::ControlElement element, const QStyleOption* option) {
+    const bool add = element == QStyle::CE_ScrollBarAddLine;
+    if (!(option->state & QStyle::State_Horizontal)) {
+        return add ? QStyle::PE_IndicatorArrowDown : QStyle::PE_IndicatorArrowUp;
+    }
+    const bool right = add == (option->direction == Qt::LeftToRight);
+    return right ? QStyle::PE_IndicatorArrowRight : QStyle::PE_IndicatorArrowLeft;
+}
+
 }  // namespace
 
 ClassicStyle::ClassicStyle(QStyle* windows) : QProxyStyle(windows) {}
@@ -85,6 +104,25 @@ void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
         painter->fillRect(option->rect.adjusted(2, 2, -2, -2), palette.button().color());
     } else {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+}
+
+void ClassicStyle::drawControl(ControlElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
+    if (!plainPainter(painter) || !hasBothRings(option) ||
+        !isRaisedScrollBarPart(element, option)) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    const QPalette& palette = option->palette;
+    drawBevel(painter, option->rect,
+              {palette.button().color(), palette.shadow().color(), palette.light().color(),
+               palette.dark().color()});
+    painter->fillRect(option->rect.adjusted(2, 2, -2, -2), palette.button().color());
+    if (element != CE_ScrollBarSlider) {
+        QStyleOption arrow = *option;
+        arrow.rect = option->rect.adjusted(4, 4, -4, -4);
+        proxy()->drawPrimitive(scrollArrow(element, option), &arrow, painter, widget);
     }
 }
 

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The form's classic style draws each frame as Qt's Windows style does, pixel for pixel, in a
-// palette where every colour a bevel could take differs from the others.
+// The form's classic style draws frames, buttons and scroll bar parts as Qt's Windows style does,
+// pixel for pixel, in a palette where every colour a bevel could take is different.
 
 #include <QPainter>
 #include <QStyleFactory>
-#include <QStyleOptionFrame>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <memory>
 
@@ -14,18 +14,57 @@
 
 namespace velmora::testing {
 
-QImage drawn(const QStyle& style, QStyle::PrimitiveElement element, QStyleOption& option) {
+using S = QStyle;
+constexpr int control = 1 << 20;  // marks a control element among the primitive ones
+
+struct Case {
+    const char* name;
+    int element;
+    int state;
+    QSize size;
+};
+
+constexpr std::array<Case, 11> cases{{
+    {"line edit", S::PE_FrameLineEdit, S::State_Sunken, {537, 27}},
+    {"text box", S::PE_Frame, S::State_Sunken, {609, 121}},
+    {"raised frame", S::PE_Frame, S::State_Raised, {60, 30}},
+    {"no room for the inner ring", S::PE_Frame, S::State_Sunken, {4, 9}},
+    {"button", S::PE_PanelButtonCommand, S::State_Raised | S::State_HasFocus, {89, 27}},
+    {"pressed button", S::PE_PanelButtonCommand, S::State_Sunken, {89, 27}},
+    {"checked button", S::PE_PanelButtonCommand, S::State_Raised | S::State_On, {89, 27}},
+    {"slider", control | S::CE_ScrollBarSlider, 0, {17, 30}},
+    {"down arrow", control | S::CE_ScrollBarAddLine, 0, {17, 17}},
+    {"left arrow", control | S::CE_ScrollBarSubLine, S::State_Horizontal, {17, 17}},
+    {"pressed arrow", control | S::CE_ScrollBarAddLine, S::State_Sunken, {17, 17}},
+}};
+
+// Frames get the boxes' line width of two pixels.
+QImage drawn(const QStyle& style, const Case& row) {
+    QStyleOptionSlider option;
+    option.rect = QRect(QPoint(0, 0), row.size);
+    option.state = S::State(row.state) | S::State_Enabled;
     int hue = 0;
     for (const QPalette::ColorRole role :
          {QPalette::Dark, QPalette::Light, QPalette::Shadow, QPalette::Button, QPalette::Midlight,
           QPalette::Window}) {
         option.palette.setColor(role, QColor::fromHsv(hue += 50, 255, 200));
     }
-    QImage image(option.rect.size() + QSize(6, 6), QImage::Format_ARGB32_Premultiplied);
+    QStyleOptionFrame frame;
+    QStyleOptionButton button;
+    frame.QStyleOption::operator=(option);
+    frame.lineWidth = 2;
+    button.QStyleOption::operator=(option);
+    QImage image(row.size + QSize(6, 6), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::gray);
     QPainter painter(&image);
     painter.translate(3, 3);
-    style.drawPrimitive(element, &option, &painter);
+    if ((row.element & control) != 0) {
+        style.drawControl(S::ControlElement(row.element & ~control), &option, &painter);
+    } else {
+        const bool isButton = row.element == S::PE_PanelButtonCommand;
+        style.drawPrimitive(S::PrimitiveElement(row.element),
+                            isButton ? static_cast<QStyleOption*>(&button) : &frame, &painter);
+    }
     return image;
 }
 
@@ -33,49 +72,20 @@ class ClassicStyleTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void sameFrames_data() {
-        QTest::addColumn<QStyle::PrimitiveElement>("element");
-        QTest::addColumn<int>("state");
-        QTest::addColumn<int>("lineWidth");
-        QTest::addColumn<QSize>("size");
-        const int sunken = QStyle::State_Sunken;
-        QTest::newRow("line edit") << QStyle::PE_FrameLineEdit << sunken << 2 << QSize(537, 27);
-        QTest::newRow("line edit, one pixel")
-            << QStyle::PE_FrameLineEdit << sunken << 1 << QSize(80, 20);
-        QTest::newRow("text box") << QStyle::PE_Frame << sunken << 2 << QSize(609, 121);
-        QTest::newRow("three pixels") << QStyle::PE_Frame << sunken << 3 << QSize(40, 30);
-        QTest::newRow("raised") << QStyle::PE_Frame << int(QStyle::State_Raised) << 2
-                                << QSize(60, 30);
-        QTest::newRow("smallest with both rings") << QStyle::PE_Frame << sunken << 2 << QSize(5, 5);
-        QTest::newRow("no room for the inner ring")
-            << QStyle::PE_Frame << sunken << 2 << QSize(4, 9);
-        const int raised = QStyle::State_Raised;
-        const QStyle::PrimitiveElement button = QStyle::PE_PanelButtonCommand;
-        QTest::newRow("button") << button << raised << 0 << QSize(89, 27);
-        QTest::newRow("focused button")
-            << button << (raised | QStyle::State_HasFocus) << 0 << QSize(89, 27);
-        QTest::newRow("pressed button") << button << sunken << 0 << QSize(89, 27);
-        QTest::newRow("checked button")
-            << button << (raised | QStyle::State_On) << 0 << QSize(89, 27);
+    void drawnAsWindows_data() {
+        QTest::addColumn<int>("row");
+        for (std::size_t i = 0; i < cases.size(); ++i) {
+            QTest::newRow(cases.at(i).name) << static_cast<int>(i);
+        }
     }
 
-    void sameFrames() {
-        QFETCH(QStyle::PrimitiveElement, element);
-        QFETCH(int, state);
-        QFETCH(int, lineWidth);
-        QFETCH(QSize, size);
+    void drawnAsWindows() {
+        QFETCH(int, row);
         const std::unique_ptr<QStyle> windows(QStyleFactory::create(QStringLiteral("Windows")));
         QVERIFY(windows != nullptr);
         const ClassicStyle classic(QStyleFactory::create(QStringLiteral("Windows")));
-        QStyleOptionFrame frame;
-        QStyleOptionButton button;
-        QStyleOption& option = element == QStyle::PE_PanelButtonCommand
-                                   ? static_cast<QStyleOption&>(button)
-                                   : static_cast<QStyleOption&>(frame);
-        option.rect = QRect(QPoint(0, 0), size);
-        option.state = QStyle::State(state) | QStyle::State_Enabled;
-        frame.lineWidth = lineWidth;
-        QCOMPARE(drawn(classic, element, option), drawn(*windows, element, option));
+        const Case& drawing = cases.at(static_cast<std::size_t>(row));
+        QCOMPARE(drawn(classic, drawing), drawn(*windows, drawing));
     }
 };
 
