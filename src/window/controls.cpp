@@ -93,14 +93,42 @@ void applyStyle(QWidget* control, QStyle* style) {
     }
 }
 
+// The palettes of the controls, one for each kind and pair of colours: the labels share one, and
+// so do the boxes.
+class Palettes {
+public:
+    explicit Palettes(const QPalette& light) : light_(light) {}
+
+    QPalette of(const ControlDescriptor& row) {
+        const auto same = [&row](const ControlDescriptor& made) {
+            return made.array == row.array && sameColour(made.background, row.background) &&
+                   sameColour(made.foreground, row.foreground);
+        };
+        for (const auto& [made, palette] : made_) {
+            if (same(made)) {
+                return palette;
+            }
+        }
+        return made_.emplace_back(row, controlPalette(row, light_)).second;
+    }
+
+private:
+    static bool sameColour(Rgb a, Rgb b) {
+        return a.red == b.red && a.green == b.green && a.blue == b.blue;
+    }
+
+    const QPalette& light_;
+    std::vector<std::pair<ControlDescriptor, QPalette>> made_;
+};
+
 // Only a label needs its face filled: boxes and buttons paint their whole rectangle themselves.
-void applyCommon(const ControlDescriptor& row, QWidget* control, const QPalette& light) {
+void applyCommon(const ControlDescriptor& row, QWidget* control, Palettes& palettes) {
     control->setObjectName(objectName(row));
     control->setGeometry(toPixels(row.place));
     control->setToolTip(fromUtf8(row.toolTip));
     control->setAccessibleName(fromUtf8(row.accessibleName));
     control->setAccessibleDescription(control->toolTip());
-    control->setPalette(controlPalette(row, light));
+    control->setPalette(palettes.of(row));
     control->setAutoFillBackground(row.array == ControlArray::etiket);
 }
 
@@ -134,11 +162,12 @@ void linkLabels(std::span<const ControlDescriptor> table, const ControlArrays& a
 ControlArrays buildControls(std::span<const ControlDescriptor> table, QWidget* form, QStyle* style,
                             const QPalette& light, FormBoxes& boxes) {
     ControlArrays arrays;
+    Palettes palettes(light);
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlDescriptor& row : table) {
         QWidget* control = makeControl(row, form, arrays, boxes);
         applyStyle(control, style);
-        applyCommon(row, control, light);
+        applyCommon(row, control, palettes);
         tabOrder.emplace_back(row.tabIndex, control);
     }
     chainTabOrder(std::move(tabOrder));
