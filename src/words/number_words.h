@@ -6,14 +6,15 @@
 // the signed result from the result box, reports its digits and their count, and cuts them into
 // groups of three from the right; SpellGroup writes each non-zero group as one line with its
 // scale word, and hands a group of the millions or above that ends in 1 to SpellUnitGroup.
-// Each group's line is put together on the stack and appended to the report box at once.
+// ReportInWords gathers the lines of all groups on the stack and appends them to the report box
+// at once; SpellGroup and SpellUnitGroup run on their own append their piece themselves.
 
 #include <string>
 #include <string_view>
 
 #include "state/boxes.h"
 #include "state/calculator_state.h"
-#include "words/group_line.h"
+#include "words/word_lines.h"
 
 namespace velmora {
 
@@ -33,13 +34,13 @@ public:
     void SpellUnitGroup();
 
 private:
-    void spellGroups(const std::string& digitString);
-    void spellGroup(GroupLine& line);
-    void spellUnitGroup(GroupLine& line) const;
-    void spellUnits(int unitsDigit, bool afterTens, GroupLine& line) const;
-    void spellOneOrTwo(int unitsDigit, bool joined, GroupLine& line) const;
-    void appendLastWord(const std::string& word, GroupLine& line) const;
-    void appendScaleEnding(GroupLine& line) const;
+    void spellGroups(const std::string& digitString, WordLines& words);
+    void spellGroup(WordLines& line);
+    void spellUnitGroup(WordLines& line) const;
+    void spellUnits(int unitsDigit, bool afterTens, WordLines& line) const;
+    void spellOneOrTwo(int unitsDigit, bool joined, WordLines& line) const;
+    void appendLastWord(const std::string& word, WordLines& line) const;
+    void appendScaleEnding(WordLines& line) const;
     const std::string& scaleWord() const;
     const std::string& numeral(int index) const;
 

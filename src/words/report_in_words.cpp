@@ -26,14 +26,16 @@ void NumberWords::ReportInWords() {
         appendToReport(boxes_, "Нула\r\n");
         return;
     }
-    // A result beyond the last scale fails on its leading group, before any line is written.
-    spellGroups(digitString);
+    // A result beyond the last scale fails on its leading group, before any line is gathered.
+    WordLines words;
+    spellGroups(digitString, words);
+    appendToReport(boxes_, words.text());
 }
 
 // Cuts the digits into groups of three from the right; the leftmost group takes what is left
-// over. Only the last group, the units, is spelled with the conjunction flag set. Each non-zero
-// group appends its own line to the report.
-void NumberWords::spellGroups(const std::string& digitString) {
+// over. Only the last group, the units, is spelled with the conjunction flag set. The lines of
+// all groups are gathered in words.
+void NumberWords::spellGroups(const std::string& digitString, WordLines& words) {
     int remaining = state_.digitCount;
     int firstLength = remaining % 3 == 0 ? 3 : remaining % 3;
     std::size_t position = 0;
@@ -44,7 +46,7 @@ void NumberWords::spellGroups(const std::string& digitString) {
         state_.currentGroup.assign(digitString, position, static_cast<std::size_t>(groupLength));
         state_.groupIndex = (remaining - firstLength) / 3;
         if (state_.currentGroup.find_first_not_of('0') != std::string::npos) {
-            SpellGroup();
+            spellGroup(words);
         }
         remaining -= groupLength;
         position += static_cast<std::size_t>(groupLength);

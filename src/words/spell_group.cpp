@@ -9,9 +9,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "words/group_line.h"
 #include "words/group_value.h"
 #include "words/number_words.h"
+#include "words/word_lines.h"
 
 namespace velmora {
 
@@ -25,27 +25,26 @@ constexpr int hundredsBase = 30;
     throw IndexOutOfRange(Table::scaleWords, groupIndex, lastScale());
 }
 
-void appendWord(GroupLine& line, std::string_view word) {
+void appendWord(WordLines& line, std::string_view word) {
     line.add(' ');
     line.add(word);
 }
 
 }  // namespace
 
-void refuseLongLine(std::size_t room) {
-    throw std::length_error("редът на една група не се побира в " + std::to_string(room) +
-                            " байта");
+void refuseLongWords(std::size_t room) {
+    throw std::length_error("думите на числото не се побират в " + std::to_string(room) + " байта");
 }
 
 void NumberWords::SpellGroup() {
-    GroupLine line;
+    WordLines line;
     spellGroup(line);
     if (!line.empty()) {
         appendToReport(boxes_, line.text());
     }
 }
 
-void NumberWords::spellGroup(GroupLine& line) {
+void NumberWords::spellGroup(WordLines& line) {
     state_.hundredsFlag = 0;
     const int value = groupValue(state_.currentGroup);
     if (value < 1) {
@@ -83,7 +82,7 @@ void NumberWords::spellGroup(GroupLine& line) {
 }
 
 // The units word follows a hundreds or tens word of this group, or the higher groups.
-void NumberWords::spellUnits(int unitsDigit, bool afterTens, GroupLine& line) const {
+void NumberWords::spellUnits(int unitsDigit, bool afterTens, WordLines& line) const {
     const bool joined = state_.andFlag > 0 || state_.hundredsFlag > 0 || afterTens;
     if (unitsDigit < 3 && state_.groupIndex < 2) {
         spellOneOrTwo(unitsDigit, joined, line);
@@ -98,7 +97,7 @@ void NumberWords::spellUnits(int unitsDigit, bool afterTens, GroupLine& line) co
 
 // Units digit 1 or 2 in the units or thousands group: the counting forms "едно" and "две", which
 // end the report without a line break, and "хиляда", "една хиляди", "две хиляди".
-void NumberWords::spellOneOrTwo(int unitsDigit, bool joined, GroupLine& line) const {
+void NumberWords::spellOneOrTwo(int unitsDigit, bool joined, WordLines& line) const {
     if (joined) {
         line.add(" и");
     }
@@ -116,13 +115,13 @@ void NumberWords::spellOneOrTwo(int unitsDigit, bool joined, GroupLine& line) co
 
 // The last word of a teen or of exact tens, joined with "и" after a hundreds word or the higher
 // groups, then the scale ending.
-void NumberWords::appendLastWord(const std::string& word, GroupLine& line) const {
+void NumberWords::appendLastWord(const std::string& word, WordLines& line) const {
     line.add(state_.andFlag > 0 || state_.hundredsFlag > 0 ? " и " : " ");
     line.add(word);
     appendScaleEnding(line);
 }
 
-void NumberWords::appendScaleEnding(GroupLine& line) const {
+void NumberWords::appendScaleEnding(WordLines& line) const {
     const std::string& scale = scaleWord();
     line.add(' ');
     line.add(scale);

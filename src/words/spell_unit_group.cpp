@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "words/group_line.h"
 #include "words/group_value.h"
 #include "words/number_words.h"
+#include "words/word_lines.h"
 
 namespace velmora {
 
@@ -28,12 +28,12 @@ std::string_view withoutLastCharacter(std::string_view word) {
 }  // namespace
 
 void NumberWords::SpellUnitGroup() {
-    GroupLine line;
+    WordLines line;
     spellUnitGroup(line);
     appendToReport(boxes_, line.text());
 }
 
-void NumberWords::spellUnitGroup(GroupLine& line) const {
+void NumberWords::spellUnitGroup(WordLines& line) const {
     const std::string& plural = scaleWord();
     if (groupValue(state_.currentGroup) == 1) {
         line.add("един ");

@@ -144,11 +144,11 @@ TEST(NumberWords, ResultBeyondTheLastScaleIsRefused) {
     }
 }
 
-// A line is put together in a buffer of fixed room: a word table changed to hold a longer word
-// stops the command with an error, and no part of the line reaches the report.
-TEST(NumberWords, LineLongerThanItsRoomIsRefused) {
+// The words are put together in a buffer of fixed room: a word table changed to hold a longer
+// word stops the command with an error, and no part of the words reaches the report.
+TEST(NumberWords, WordsLongerThanTheirRoomAreRefused) {
     Calculator calculator;
-    calculator.state.scaleWords.at(1) = std::string(200, 'x');
+    calculator.state.scaleWords.at(1) = std::string(3000, 'x');
     EXPECT_THROW(calculator.compute("5000", ""), std::length_error);
     EXPECT_TRUE(calculator.boxes.text(reportBox).ends_with(wordsHeading));
 }
