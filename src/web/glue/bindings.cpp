@@ -9,10 +9,10 @@
 //   form.text(core.reportBox); form.reportLocked(); form.afterCommand(core.computeButton);
 //   form.delete(); core.enterComputesIn(core.resultBox);
 //   core.controlTable(); core.clientArea(); core.formBackground(); core.caption();
-// Texts cross as UTF-8 through one exchange buffer in the wasm memory: the script writes a text
-// there before setText, and every function that answers with a text leaves it there and returns
-// its size. Unlike embind, this glue builds no JavaScript function from a string at start-up, so
-// the page runs under a Content-Security-Policy without 'unsafe-eval'.
+// Texts cross as UTF-8 through two buffers in the wasm memory: the script writes a text into the
+// incoming one before setText, and every function that answers with a text leaves it in the
+// exchange one and returns its size. Unlike embind, this glue builds no JavaScript function from a
+// string at start-up, so the page runs under a Content-Security-Policy without 'unsafe-eval'.
 
 #include <emscripten/emscripten.h>
 
@@ -32,7 +32,10 @@ namespace {
 
 using velmora::WebForm;
 
+// The core's answers go out through exchange; the script's texts come in through incoming, which
+// keeps its place in the memory between texts, so that the script can keep its view of it.
 std::string exchange;
+std::string incoming;
 
 std::size_t answer(std::string text) {
     exchange = std::move(text);
@@ -67,9 +70,9 @@ EMSCRIPTEN_KEEPALIVE char* velmora_exchange_data() {
 }
 
 // Room for a text of up to size bytes that the script is to write.
-EMSCRIPTEN_KEEPALIVE char* velmora_exchange_reserve(std::size_t size) {
-    exchange.resize(size);
-    return exchange.data();
+EMSCRIPTEN_KEEPALIVE char* velmora_incoming_reserve(std::size_t size) {
+    incoming.resize(size);
+    return incoming.data();
 }
 
 EMSCRIPTEN_KEEPALIVE WebForm* velmora_form_new() {
@@ -84,9 +87,9 @@ EMSCRIPTEN_KEEPALIVE std::size_t velmora_form_text(const WebForm* form, int box)
     return answer(form->text(box));
 }
 
-// The first size bytes of the exchange buffer become the text of the box.
+// The first size bytes of the incoming buffer become the text of the box.
 EMSCRIPTEN_KEEPALIVE void velmora_form_set_text(WebForm* form, int box, std::size_t size) {
-    form->setText(box, exchange.substr(0, size));
+    form->setText(box, incoming.substr(0, size));
 }
 
 EMSCRIPTEN_KEEPALIVE int velmora_form_report_locked(const WebForm* form) {

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Runs inside the core's module factory: the module's Form class, its values and its constants,
-// over the plain C functions of bindings.cpp. A text crosses as UTF-8 through the one exchange
-// buffer in the wasm memory; each function that answers with a text returns its size.
+// over the plain C functions of bindings.cpp. A text crosses as UTF-8 through a buffer in the wasm
+// memory: the core's answers through the exchange buffer, each function that answers with a text
+// returning its size, and the script's texts through the incoming buffer.
 /* global Module */
 const encoder = new TextEncoder();
 const decoder = new TextDecoder("utf-8", { ignoreBOM: true }); // a text may start with U+FEFF
@@ -15,10 +16,21 @@ const answer = (size) => {
   return decoder.decode(Module.HEAPU8.subarray(at, at + size));
 };
 
+// The view of the incoming buffer is kept while the buffer holds its place and the memory has not
+// grown; taking a view for every text cost as much as encoding it.
+let incoming = null;
+const incomingRoom = (room) => {
+  if (incoming === null || incoming.length < room || incoming.buffer !== Module.HEAPU8.buffer) {
+    const size = Math.max(room, 4096); // room for the usual texts, kept from then on
+    const at = Module._velmora_incoming_reserve(size);
+    incoming = Module.HEAPU8.subarray(at, at + size);
+  }
+  return incoming;
+};
+
 const handOver = (text) => {
   const room = 3 * text.length; // the most UTF-8 takes for a UTF-16 text
-  const at = Module._velmora_exchange_reserve(room);
-  return encoder.encodeInto(text, Module.HEAPU8.subarray(at, at + room)).written;
+  return encoder.encodeInto(text, incomingRoom(room)).written;
 };
 
 // The window reads a box through QString::toStdString, which writes "?" for each lone half of a
