@@ -4,10 +4,9 @@
 #pragma once
 // The controls' style: Qt's classic Windows style, with its two-pixel bevels (the frames of the
 // text boxes, and the buttons, scroll bar arrows and sliders at rest) drawn as filled one-pixel
-// rectangles. Qt draws
-// each bevel as four polylines through its cosmetic stroker, pixel by pixel, which made the
-// boxes' frames the dearest part of the first frame; the rectangles cover exactly the same pixels
-// in the same colours.
+// rectangles. Qt draws each bevel as four polylines through its cosmetic stroker, pixel by pixel,
+// which made the boxes' frames the dearest part of the first frame; the rectangles cover exactly
+// the same pixels in the same colours.
 
 #include <QProxyStyle>
 
