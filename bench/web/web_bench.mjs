@@ -118,8 +118,9 @@ async function referencePage(page) {
     });
     copy.querySelectorAll("script").forEach((script) => script.remove());
     // The page's policy allows its own scripts and style by their hashes, and no mark of ours; the
-    // copy's controls also carry their places as style attributes, which it would refuse.
-    copy.querySelector('meta[http-equiv="Content-Security-Policy"]').remove();
+    // copy's controls also carry their places as style attributes, which it would refuse. (A page
+    // from before the policy, measured for comparison, has none.)
+    copy.querySelector('meta[http-equiv="Content-Security-Policy"]')?.remove();
     delete copy.dataset.ready;
     const mark = document.createElement("script");
     mark.textContent = 'performance.mark("reference-ready")';
