@@ -35,6 +35,8 @@ struct Rgb {
     int red;
     int green;
     int blue;
+
+    bool operator==(const Rgb&) const = default;
 };
 
 struct ControlDescriptor {

@@ -101,8 +101,8 @@ public:
 
     QPalette of(const ControlDescriptor& row) {
         const auto same = [&row](const ControlDescriptor& made) {
-            return made.array == row.array && sameColour(made.background, row.background) &&
-                   sameColour(made.foreground, row.foreground);
+            return made.array == row.array && made.background == row.background &&
+                   made.foreground == row.foreground;
         };
         for (const auto& [made, palette] : made_) {
             if (same(made)) {
@@ -113,10 +113,6 @@ public:
     }
 
 private:
-    static bool sameColour(Rgb a, Rgb b) {
-        return a.red == b.red && a.green == b.green && a.blue == b.blue;
-    }
-
     const QPalette& light_;
     std::vector<std::pair<ControlDescriptor, QPalette>> made_;
 };
