@@ -72,7 +72,7 @@ std::string expectedHeading(const Case& inputs) {
     const std::string digits = testing::expectedResultText(inputs.first, inputs.second).substr(1);
     return testing::expectedArithmeticReport(inputs.first, inputs.second) + line(digits) +
            line("Абсолютната стойност на сумата е с " + std::to_string(digits.size()) +
-                " броя цифри ") +
+                (digits.size() == 1 ? " брой цифри " : " броя цифри ")) +
            line("Сумата словом:");
 }
 

@@ -38,7 +38,7 @@ private:
     void spellGroup(WordLines& line);
     void spellUnitGroup(WordLines& line) const;
     void spellUnits(int unitsDigit, bool afterTens, WordLines& line) const;
-    void spellOneOrTwo(int unitsDigit, bool joined, WordLines& line) const;
+    void spellOneOrTwo(int unitsDigit, bool joined, bool afterWords, WordLines& line) const;
     void appendLastWord(const std::string& word, WordLines& line) const;
     void appendScaleEnding(WordLines& line) const;
     const std::string& scaleWord() const;

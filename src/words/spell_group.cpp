@@ -85,7 +85,7 @@ void NumberWords::spellGroup(WordLines& line) {
 void NumberWords::spellUnits(int unitsDigit, bool afterTens, WordLines& line) const {
     const bool joined = state_.andFlag > 0 || state_.hundredsFlag > 0 || afterTens;
     if (unitsDigit < 3 && state_.groupIndex < 2) {
-        spellOneOrTwo(unitsDigit, joined, line);
+        spellOneOrTwo(unitsDigit, joined, state_.hundredsFlag > 0 || afterTens, line);
     } else if (unitsDigit == 1) {
         spellUnitGroup(line);
     } else {
@@ -96,14 +96,16 @@ void NumberWords::spellUnits(int unitsDigit, bool afterTens, WordLines& line) co
 }
 
 // Units digit 1 or 2 in the units or thousands group: the counting forms "едно" and "две", which
-// end the report without a line break, and "хиляда", "една хиляди", "две хиляди".
-void NumberWords::spellOneOrTwo(int unitsDigit, bool joined, WordLines& line) const {
+// end the report without a line break, and "хиляда" alone, "една хиляди" after other words of the
+// group, "две хиляди".
+void NumberWords::spellOneOrTwo(int unitsDigit, bool joined, bool afterWords,
+                                WordLines& line) const {
     if (joined) {
         line.add(" и");
     }
     if (state_.groupIndex == 0) {
         line.add(unitsDigit == 1 ? " едно " : " две ");
-    } else if (unitsDigit == 1 && !joined) {
+    } else if (unitsDigit == 1 && !afterWords) {
         line.add(" хиляда ");
         line.add(lineBreak);
     } else {

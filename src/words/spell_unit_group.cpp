@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A group of the millions or above whose last spoken word is "един". Alone it takes the singular
-// scale word ("един милион"); after a hundreds or tens word it is joined with "и" and keeps the
-// plural ("двадесет и един милиона").
+// scale word ("един милион"), joined with "и" when it is the last group spoken after higher ones;
+// after a hundreds or tens word it is joined with "и" and keeps the plural ("двадесет и един
+// милиона").
 
 #include <string>
 #include <string_view>
@@ -36,7 +37,7 @@ void NumberWords::SpellUnitGroup() {
 void NumberWords::spellUnitGroup(WordLines& line) const {
     const std::string& plural = scaleWord();
     if (groupValue(state_.currentGroup) == 1) {
-        line.add("един ");
+        line.add(state_.andFlag > 0 ? " и един " : "един ");
         line.add(withoutLastCharacter(plural));
     } else {
         line.add(" и един ");

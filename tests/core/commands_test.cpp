@@ -52,7 +52,7 @@ TEST(ComputeCommand, RunsItsStepsInOrder) {
     EXPECT_EQ(boxes.text(resultBox), "-2");
     EXPECT_EQ(boxes.text(reportBox),
               "Число 1: +5\r\nЧисло 2: -7\r\n+5\r\n-7\r\n-2\r\n2\r\n"
-              "Абсолютната стойност на сумата е с 1 броя цифри \r\nСумата словом:\r\n две ");
+              "Абсолютната стойност на сумата е с 1 брой цифри \r\nСумата словом:\r\n две ");
 }
 
 TEST(ComputeCommand, DefaultOperandsGiveTheWholeReport) {

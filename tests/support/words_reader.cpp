@@ -217,11 +217,11 @@ void checkForms(const NumeralRun& run, Scale scale) {
     }
 }
 
-// One "и", right before the last numeral, when the line has more than one numeral or is the
-// units group after higher groups; none otherwise.
+// One "и", right before the last numeral, when the line has more than one numeral or is the last
+// line after higher groups; none otherwise.
 void checkConjunction(const std::vector<std::string_view>& words, const NumeralRun& run,
-                      bool joinedToHigherGroups) {
-    const bool wanted = run.count > 1 || joinedToHigherGroups;
+                      bool lastAfterHigherGroups) {
+    const bool wanted = run.count > 1 || lastAfterHigherGroups;
     if (wanted && (run.last == 0 || words[run.last - 1] != conjunction)) {
         throw NotUnderstood{"no \"и\" before the last word"};
     }
@@ -232,7 +232,19 @@ void checkConjunction(const std::vector<std::string_view>& words, const NumeralR
     }
 }
 
-Group readLine(std::string_view line, bool joinedToHigherGroups) {
+// "хиляда" stands alone, or after "и" as the last line after higher groups.
+Group readThousand(const std::vector<std::string_view>& words, bool lastAfterHigherGroups) {
+    const std::vector<std::string_view> expected = lastAfterHigherGroups
+                                                       ? std::vector<std::string_view>{conjunction}
+                                                       : std::vector<std::string_view>{};
+    if (words != expected) {
+        throw NotUnderstood{lastAfterHigherGroups ? "no \"и\" before a last \"хиляда\""
+                                                  : "\"хиляда\" after other words"};
+    }
+    return {1, 1};
+}
+
+Group readLine(std::string_view line, bool lastAfterHigherGroups) {
     std::vector<std::string_view> words = wordsOfLine(line);
     if (words.empty()) {
         throw NotUnderstood{"an empty line"};
@@ -243,14 +255,11 @@ Group readLine(std::string_view line, bool joinedToHigherGroups) {
         words.pop_back();
     }
     if (scale.power == 1 && scale.singular) {
-        if (!words.empty()) {
-            throw NotUnderstood{"\"хиляда\" after other words"};
-        }
-        return {1, 1};
+        return readThousand(words, lastAfterHigherGroups);
     }
     const NumeralRun run = readNumerals(words);
     checkForms(run, scale);
-    checkConjunction(words, run, scale.power == 0 && joinedToHigherGroups);
+    checkConjunction(words, run, lastAfterHigherGroups);
     return {scale.power, run.value};
 }
 
@@ -276,7 +285,8 @@ std::string readGroups(std::string_view words) {
     }
     std::vector<Group> groups;
     for (const std::string_view line : lines) {
-        const Group group = readLine(line, !groups.empty());
+        const bool last = line.data() == lines.back().data();
+        const Group group = readLine(line, last && !groups.empty());
         if (!groups.empty() && group.power >= groups.back().power) {
             throw NotUnderstood{"scale 1000^" + std::to_string(group.power) + " after 1000^" +
                                 std::to_string(groups.back().power)};

@@ -5,9 +5,10 @@
 // A reader for tests: it reads the words part of a report (the lines after "Сумата словом:") back
 // into the decimal digits they name. It has a vocabulary of its own and understands only correct
 // Bulgarian: one and two agree with the scale ("едно", "една хиляди", "един милион"), "хиляда"
-// stands alone, one conjunction "и" goes before the last word of a line, and the scales fall from
-// line to line. Anything else is not understood. Blanks and line ends are not its business (see
-// the layout check of the words tests): words are split at blanks, lines at CR LF.
+// stands alone, one conjunction "и" goes before the last word of a line and before the only word
+// of the last line after higher ones, and the scales fall from line to line. Anything else is not
+// understood. Blanks and line ends are not its business (see the layout check of the words tests):
+// words are split at blanks, lines at CR LF.
 
 #include <optional>
 #include <string>

@@ -142,15 +142,22 @@ TEST(NumberWords, MillionsForms) {
 
 TEST(NumberWords, WholeResultsOfSeveralGroups) {
     expectPhrases({
-        {"million and thousand: no conjunction between groups", "1001000",
-         "един милион\r\n хиляда \r\n"},
+        {"million and thousand: the last group spoken is joined", "1001000",
+         "един милион\r\n и хиляда \r\n"},
+        {"a last group of hundreds of thousands", "1500000",
+         "един милион\r\n и петстотин хиляди\r\n"},
+        {"a last million after a billion", "1001000000", "един милиард\r\n и един милион\r\n"},
+        {"a last group with a conjunction of its own", "2021000",
+         " два милиона\r\n двадесет и една хиляди\r\n"},
+        {"a last teen of millions", "3011000000", " три милиарда\r\n и единадесет милиона\r\n"},
+        {"a last two thousand", "1002000", "един милион\r\n и две хиляди\r\n"},
         {"million and one", "1000001", "един милион\r\n и едно "},
         {"million, thousand and one", "1001001", "един милион\r\n хиляда \r\n и едно "},
         {"million and three", "3000003", " три милиона\r\n и три \r\n"},
-        {"group 001 in the middle", "5001000000", " пет милиарда\r\nедин милион\r\n"},
+        {"group 001 as the last group", "5001000000", " пет милиарда\r\n и един милион\r\n"},
         {"group 001 between others", "7001000005", " седем милиарда\r\nедин милион\r\n и пет \r\n"},
         {"groups of one and two mixed", "2001002000",
-         " два милиарда\r\nедин милион\r\n две хиляди\r\n"},
+         " два милиарда\r\nедин милион\r\n и две хиляди\r\n"},
         {"the default operand", "43252003274489856000",
          " четиридесет и три квинтилиона\r\n двеста петдесет и два квадралиона\r\n"
          " три трилиона\r\n двеста седемдесет и четири милиарда\r\n"

@@ -119,8 +119,9 @@ std::optional<std::string> wordsReportLayoutFault(std::string_view fromDigitStri
     if (!isDigits(digits) || !withoutZerosAtTheLeft(digits)) {
         return "not a digit string: " + quoted(digits);
     }
-    const std::string count =
-        "Абсолютната стойност на сумата е с " + std::to_string(digits.size()) + " броя цифри ";
+    const std::string count = "Абсолютната стойност на сумата е с " +
+                              std::to_string(digits.size()) +
+                              (digits.size() == 1 ? " брой цифри " : " броя цифри ");
     if (report.lines[1] != count) {
         return "digit count line " + quoted(report.lines[1]);
     }

@@ -58,7 +58,7 @@ TEST(NumberWords, EveryScaleWord) {
 
 TEST(NumberWords, ZeroIsNulaWithOneDigit) {
     const std::string zeroTail =
-        "+0\r\n0\r\nАбсолютната стойност на сумата е с 1 броя цифри \r\nСумата словом:\r\nНула\r\n";
+        "+0\r\n0\r\nАбсолютната стойност на сумата е с 1 брой цифри \r\nСумата словом:\r\nНула\r\n";
     const std::vector<std::pair<std::string, std::string>> zeros = {
         {"0", ""}, {"000", "-0"}, {"17", "-17"}, {"-999", "999"}, {"", ""}};
     for (const auto& [first, second] : zeros) {

@@ -35,6 +35,11 @@ TEST(WordsReader, ReadsTheCorrectForms) {
         {"groups skipped in between", "един милион\r\n хиляда \r\n и едно ", "1001001"},
         {"units group after higher groups", " пет милиарда\r\nедин милион\r\n и сто \r\n",
          "5001000100"},
+        {"a last thousand after higher groups", "един милион\r\n и хиляда \r\n", "1001000"},
+        {"a last hundred thousand", "един милион\r\n и петстотин хиляди\r\n", "1500000"},
+        {"a last million", "един милиард\r\n и един милион\r\n", "1001000000"},
+        {"a last group with its own conjunction", " два милиарда\r\n двадесет и една хиляди\r\n",
+         "2000021000"},
         {"highest scale, masculine two", " два вигинтилиона\r\n", "2" + std::string(63, '0')},
     };
     for (const Reading& reading : readings) {
@@ -51,6 +56,10 @@ TEST(WordsReader, RefusesFaultyForms) {
         {"a conjunction before the tens of three words", " сто и двадесет и едно ", std::nullopt},
         {"a lone word joined in a higher group", " и пет хиляди\r\n", std::nullopt},
         {"units group after higher groups not joined", " хиляда \r\n пет \r\n", std::nullopt},
+        {"a last thousand not joined", "един милион\r\n хиляда \r\n", std::nullopt},
+        {"a last group of one word not joined", " два милиарда\r\n пет милиона\r\n", std::nullopt},
+        {"a last million not joined", "един милиард\r\nедин милион\r\n", std::nullopt},
+        {"a conjunction before a thousand not last", " и хиляда \r\n и пет \r\n", std::nullopt},
         {"masculine one in the units group", " един \r\n", std::nullopt},
         {"one thousand after other words", " двадесет хиляда \r\n", std::nullopt},
         {"hundred and one thousand as хиляда", " сто и хиляда \r\n", std::nullopt},
@@ -83,7 +92,8 @@ struct Layout {
 };
 
 std::string countLine(int digits) {
-    return "Абсолютната стойност на сумата е с " + std::to_string(digits) + " броя цифри \r\n";
+    return "Абсолютната стойност на сумата е с " + std::to_string(digits) +
+           (digits == 1 ? " брой" : " броя") + " цифри \r\n";
 }
 
 TEST(ReportLayout, NoticesBrokenLinesAndBlanks) {
@@ -100,6 +110,9 @@ TEST(ReportLayout, NoticesBrokenLinesAndBlanks) {
          false},
         {"a group line missing", "1005\r\n" + countLine(4) + heading + " хиляда \r\n", false},
         {"wrong digit count", "1005\r\n" + countLine(3) + heading + " хиляда \r\n и пет \r\n",
+         false},
+        {"one digit counted in the plural",
+         "5\r\nАбсолютната стойност на сумата е с 1 броя цифри \r\n" + heading + " пет \r\n",
          false},
         {"zeros at the left", "05\r\n" + countLine(2) + heading + " пет \r\n", false},
         {"no blank at the start", "5\r\n" + countLine(1) + heading + "пет \r\n", false},
