@@ -48,9 +48,9 @@ async function coreInWasm() {
   const form = new core.Form();
   const batch = 200;
   const compute = (first, second) => {
-    form.setText(3, first);
-    form.setText(4, second);
-    const failure = form.click(0);
+    form.typed(3, first);
+    form.typed(4, second);
+    const { failure } = form.click(0);
     if (failure !== "") throw new Error(failure);
   };
   const once = () => compute(firstOperand, secondOperand);

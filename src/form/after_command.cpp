@@ -3,42 +3,31 @@
 
 #include "form/after_command.h"
 
-#include "form/commands.h"
-#include "words/number_words.h"
-
 namespace velmora {
 
 bool enterComputesIn(Box box) {
     return box == firstOperandBox || box == secondOperandBox || box == resultBox;
 }
 
-std::string AfterCommand::spoken() const {
-    if (sum.empty()) {
-        return {};
-    }
-    return "Сума " + sum + ", словом: " + sumInWords;
-}
-
-AfterCommand afterCommand(int button, const Boxes& boxes) {
+AfterCommand afterCommand(Button button, SumHeard heard, std::string_view sum,
+                          std::string_view spelled) {
     switch (button) {
-        case computeButton:
-            return {std::nullopt, boxes.text(resultBox), sumInWords(boxes.text(reportBox))};
+        case computeButton: {
+            std::string words = asPhrase(spelled);
+            if (heard == SumHeard::inResultBox) {
+                return {resultBox, {}, std::move(words)};
+            }
+            return {std::nullopt, "Сума " + std::string(sum) + ", словом: " + words, {}};
+        }
         case clearButton:
             return {focusAtStart, {}, {}};
-        default:
-            return {};
     }
+    return {};
 }
 
-// The lines of the words start with a blank and a units group may end in one, so every run of
-// blanks and line breaks becomes one blank.
-std::string sumInWords(std::string_view report) {
-    const std::size_t heading = report.find(wordsHeading);
-    if (heading == std::string_view::npos) {
-        return {};
-    }
+std::string asPhrase(std::string_view spelled) {
     std::string words;
-    for (const char c : report.substr(heading + wordsHeading.size())) {
+    for (const char c : spelled) {
         const bool blank = c == ' ' || c == '\r' || c == '\n';
         if (!blank) {
             words.push_back(c);

@@ -24,16 +24,23 @@ void Commands::clear() {
     boxes_.setReportLocked(false);
 }
 
-void Commands::click(int index) {
+std::optional<Button> buttonAt(int index) {
     switch (index) {
         case computeButton:
-            compute();
-            break;
+            return computeButton;
         case clearButton:
-            clear();
-            break;
+            return clearButton;
         default:
-            break;
+            return std::nullopt;
+    }
+}
+
+void Commands::click(int index) {
+    const std::optional<Button> button = buttonAt(index);
+    if (button == computeButton) {
+        compute();
+    } else if (button == clearButton) {
+        clear();
     }
 }
 

@@ -7,6 +7,8 @@
 // locks the report box; clear empties the four working boxes and unlocks the report box.
 // Errors of the procedures pass through unchanged: the window's handler catches them.
 
+#include <optional>
+
 #include "arithmetic/arithmetic.h"
 #include "state/boxes.h"
 #include "state/calculator_state.h"
@@ -15,6 +17,9 @@
 namespace velmora {
 
 enum Button : int { computeButton = 0, clearButton = 1 };
+
+// The button of Buton(index), or none for an index without a button.
+std::optional<Button> buttonAt(int index);
 
 class Commands {
 public:

@@ -24,6 +24,9 @@ public:
 
     bool reportLocked() const { return reportLocked_; }
 
+    // The text of a box as it is held, valid until the box is next written.
+    std::string_view view(Box box) const { return texts_[boxIndex(box)]; }
+
 private:
     std::array<std::string, boxCount> texts_;
     bool reportLocked_ = true;

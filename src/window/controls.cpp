@@ -20,38 +20,20 @@ QRect toPixels(Twips twips) {
             twips.height / twipsPerPixel};
 }
 
-// A paste cut at the character limit can split a character outside the basic plane, which Qt
-// counts as two; the half left behind is dropped rather than shown as a broken character.
-void dropSplitCharacter(QLineEdit* box) {
-    const QString text = box->text();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].isHighSurrogate() && (i + 1 == text.size() || !text[i + 1].isLowSurrogate())) {
-            const int cursor = box->cursorPosition();
-            box->setText(QString(text).remove(i, 1));
-            box->setCursorPosition(cursor > i ? cursor - 1 : cursor);
-            return;
-        }
-    }
-}
-
-// The row says which kind of box it is, and the box goes to the boxes as that kind.
-QWidget* makeBox(const ControlDescriptor& row, QWidget* form, FormBoxes& boxes) {
-    const Box name = boxAt(row.index);
+// The row says which kind of box it is.
+BoxWidget makeBox(const ControlDescriptor& row, QWidget* form) {
     if (row.multiLine) {
         auto* box = new MultiLineBox(form);
         box->showText(toWidgetText(row.text));
         box->setLocked(row.readOnly);
-        boxes.attach(name, box);
-        return box;
+        return BoxWidget(box);
     }
     auto* box = new LineBox(fromUtf8(row.text), form);
     if (row.maxLength > 0) {  // else Qt's own, which is as good as none
-        box->setMaxLength(row.maxLength);
+        box->setUserLimit(row.maxLength);
     }
     box->setReadOnly(row.readOnly);
-    QObject::connect(box, &QLineEdit::textEdited, box, [box] { dropSplitCharacter(box); });
-    boxes.attach(name, box);
-    return box;
+    return BoxWidget(box);
 }
 
 QPushButton* makeButton(const ControlDescriptor& row, QWidget* form) {
@@ -65,12 +47,12 @@ QLabel* makeLabel(const ControlDescriptor& row, QWidget* form) {
     return label;
 }
 
-QWidget* makeControl(const ControlDescriptor& row, QWidget* form, ControlArrays& arrays,
-                     FormBoxes& boxes) {
+QWidget* makeControl(const ControlDescriptor& row, QWidget* form, ControlArrays& arrays) {
     const auto index = static_cast<std::size_t>(row.index);
     switch (row.array) {
         case ControlArray::pole:
-            return arrays.pole.at(index) = makeBox(row, form, boxes);
+            arrays.pole.at(index) = makeBox(row, form);
+            return arrays.pole.at(index).widget();
         case ControlArray::buton:
             return arrays.buton.at(index) = makeButton(row, form);
         case ControlArray::etiket:
@@ -148,7 +130,7 @@ void linkLabels(std::span<const ControlDescriptor> table, const ControlArrays& a
     for (const ControlDescriptor& row : table) {
         if (row.array == ControlArray::etiket && row.labelFor) {
             arrays.etiket.at(static_cast<std::size_t>(row.index))
-                ->setBuddy(arrays.pole.at(boxIndex(*row.labelFor)));
+                ->setBuddy(arrays.pole.at(boxIndex(*row.labelFor)).widget());
         }
     }
 }
@@ -156,12 +138,12 @@ void linkLabels(std::span<const ControlDescriptor> table, const ControlArrays& a
 }  // namespace
 
 ControlArrays buildControls(std::span<const ControlDescriptor> table, QWidget* form, QStyle* style,
-                            const QPalette& light, FormBoxes& boxes) {
+                            const QPalette& light) {
     ControlArrays arrays;
     Palettes palettes(light);
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlDescriptor& row : table) {
-        QWidget* control = makeControl(row, form, arrays, boxes);
+        QWidget* control = makeControl(row, form, arrays);
         applyStyle(control, style);
         applyCommon(row, control, palettes);
         tabOrder.emplace_back(row.tabIndex, control);

@@ -13,20 +13,19 @@
 #include <span>
 
 #include "form/control_table.h"
-#include "window/form_boxes.h"
-#include "window/multi_line_box.h"
+#include "window/box_widget.h"
 
 namespace velmora {
 
 struct ControlArrays {
-    std::array<QWidget*, poleCount> pole{};
+    std::array<BoxWidget, poleCount> pole{};
     std::array<QPushButton*, butonCount> buton{};
     std::array<QLabel*, etiketCount> etiket{};
 };
 
 // Creates every control of the table as a child of form, drawn in the given style, with its
-// palette over the given light one; each box is attached to the boxes as it is made.
+// palette over the given light one.
 ControlArrays buildControls(std::span<const ControlDescriptor> table, QWidget* form, QStyle* style,
-                            const QPalette& light, FormBoxes& boxes);
+                            const QPalette& light);
 
 }  // namespace velmora

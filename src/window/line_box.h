@@ -3,9 +3,10 @@
 
 #pragma once
 // A single-line text box (the operand boxes and the result box). Its characters sit a little
-// closer than the font sets them, so that the longest sum shows whole. A read-only box shows no
-// text cursor, so it draws a frame of its own while it has the focus: the pupil sees where the
-// keyboard is, in the result box too.
+// closer than the font sets them, so that the longest sum shows whole. Its limit binds only what
+// the user types or pastes: a longer text of the program shows whole, and the user can shorten it
+// but never lengthen it past the limit. A read-only box shows no text cursor, so it draws a frame
+// of its own while it has the focus: the pupil sees where the keyboard is, in the result box too.
 
 #include <QLineEdit>
 
@@ -15,8 +16,19 @@ class LineBox : public QLineEdit {
 public:
     LineBox(const QString& text, QWidget* parent);
 
+    // The most characters the user may type or paste.
+    void setUserLimit(int limit);
+
+    // Shows a text of the program, however long.
+    void showProgramText(const QString& text);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    void afterUserEdit();
+
+    int userLimit_;
 };
 
 }  // namespace velmora

@@ -3,18 +3,33 @@
 
 #include "window/velmora.h"
 
+#include <QAccessible>
 #include <QMessageBox>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleFactory>
 
-#include "form/failure_message.h"
 #include "window/app_icon.h"
 #include "window/box_text.h"
 #include "window/classic_style.h"
 #include "window/form_accessible.h"
 #include "window/palette.h"
 
+// Qt announces a text to a screen reader from 6.8 on; before, the result box speaks the sum.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#define VELMORA_QT_ANNOUNCES 1
+#include <QAccessibleAnnouncementEvent>
+#else
+#define VELMORA_QT_ANNOUNCES 0
+#endif
+
 namespace velmora {
+
+namespace {
+
+constexpr bool qtAnnounces = VELMORA_QT_ANNOUNCES != 0;
+
+}  // namespace
 
 QFont formFont() {
     QFont font(QStringLiteral("Times New Roman"), 12);
@@ -25,13 +40,12 @@ QFont formFont() {
 Velmora::Velmora(QWidget* parent) : Velmora(controlTable(), parent) {}
 
 Velmora::Velmora(std::span<const ControlDescriptor> table, QWidget* parent)
-    : QWidget(parent), commands_(state_, boxes_) {
+    : QWidget(parent), session_(windowSumHeard(qtAnnounces)) {
     presentFormAsFrame();
     const QPalette light = lightPalette();
     setUpForm(light);
-    controls_ = buildControls(table, this, classicStyle(), light, boxes_);
+    controls_ = buildControls(table, this, classicStyle(), light);
     connectEvents();
-    commands_.load();
     pole(focusAtStart)->setFocus();
 }
 
@@ -64,6 +78,7 @@ void Velmora::connectEvents() {
     }
     for (int index = 0; index < poleCount; ++index) {
         const Box box = boxAt(index);
+        controls_.pole.at(boxIndex(box)).onTextChanged(this, [this, box] { handIn(box); });
         auto* line = qobject_cast<QLineEdit*>(pole(box));
         if (line != nullptr && enterComputesIn(box)) {
             connect(line, &QLineEdit::returnPressed, this, [this] { handleClick(computeButton); });
@@ -71,40 +86,63 @@ void Velmora::connectEvents() {
     }
 }
 
+// Every change of a box's text reaches the session, but for the texts it wrote itself, which the
+// boxes show with their signals blocked.
+void Velmora::handIn(Box box) {
+    session_.typed(box, fromWidgetText(controls_.pole.at(boxIndex(box)).text()));
+}
+
 // The procedures handle no errors; a command that stops keeps what it had written, so the boxes
 // are shown before the message.
 void Velmora::handleClick(int index) {
-    try {
-        commands_.click(index);
-    } catch (const std::exception& error) {
-        boxes_.flush();
-        showFailure(error);
+    const SessionAnswer answer = session_.click(index);
+    if (answer.failure) {
+        showWritten(answer);
+        showFailure(*answer.failure);
         return;
     }
     // The focus moves before the new texts show: a screen reader that heard the texts change in
     // the box that was about to take the focus would take the focus for old news and say nothing.
-    guideFocus(afterCommand(index, boxes_));
-    boxes_.flush();
+    guide(answer.after);
+    showWritten(answer);
+    announce(answer.after.announcement);
 }
 
-// Qt 6.4 cannot have a screen reader announce a text. So after a compute the focus moves to the
-// result box: a screen reader speaks its text, the sum, and then its description, which holds the
-// sum in words until the next command. Tab from there leads back to the first operand box, and
-// Enter computes again.
-void Velmora::guideFocus(const AfterCommand& after) {
+void Velmora::showWritten(const SessionAnswer& answer) {
+    for (int index = 0; index < poleCount; ++index) {
+        const Box box = boxAt(index);
+        if (answer.written.at(boxIndex(box))) {
+            const BoxWidget& widget = controls_.pole.at(boxIndex(box));
+            const QSignalBlocker programWrites(widget.widget());
+            widget.showProgramText(toWidgetText(session_.text(box)));
+        }
+    }
+    controls_.pole.at(boxIndex(reportBox)).setLocked(answer.reportLocked);
+}
+
+// Where a screen reader hears the sum from the result box, its description holds the sum in
+// words until the next command.
+void Velmora::guide(const AfterCommand& after) {
     QWidget* result = pole(resultBox);
-    result->setAccessibleDescription(after.sum.empty() ? result->toolTip()
-                                                       : fromUtf8(after.sumInWords));
-    if (!after.sum.empty()) {
-        result->setFocus(Qt::OtherFocusReason);
-    } else if (after.focus) {
+    result->setAccessibleDescription(
+        after.resultDescription.empty() ? result->toolTip() : fromUtf8(after.resultDescription));
+    if (after.focus) {
         pole(*after.focus)->setFocus(Qt::OtherFocusReason);
     }
 }
 
-void Velmora::showFailure(const std::exception& error) {
+void Velmora::announce([[maybe_unused]] const std::string& text) {
+#if VELMORA_QT_ANNOUNCES
+    if (!text.empty()) {
+        QAccessibleAnnouncementEvent event(this, fromUtf8(text));
+        QAccessible::updateAccessibility(&event);
+    }
+#endif
+}
+
+void Velmora::showFailure(const std::string& message) {
     QMessageBox::critical(this, QStringLiteral("Velmora — грешка"),
-                          QString::fromStdString(failureMessage(error)));
+                          QString::fromStdString(message));
 }
 
 }  // namespace velmora

@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What a pupil at the keyboard or with a screen reader meets after each command: where the focus
-// goes and what is spoken, from the report the core really wrote.
+// What a pupil at the keyboard or with a screen reader meets after each command, as one session
+// of the form answers it: where the focus goes and what is spoken, from the words the speller
+// really wrote, for a front end that announces and for one whose result box speaks.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "form/after_command.h"
-#include "support/calculator.h"
+#include "form/form_session.h"
 
 namespace velmora::testing {
 namespace {
@@ -22,35 +22,52 @@ struct SpokenCase {
     const char* words;
 };
 
-TEST(AfterCompute, SpeaksTheSumThenItsWordsWithoutMovingTheFocus) {
-    const SpokenCase cases[] = {
-        {"zero", "5", "-5", "+0", "Нула"},
-        {"a units group that ends the report without a line break", "1", "", "+1", "едно"},
-        {"groups joined by single blanks", "-2001", "", "-2001", "две хиляди и едно"},
-        {"a million", "1000000", "", "+1000000", "един милион"},
-    };
-    for (const auto& c : cases) {
-        Calculator calculator;
-        calculator.compute(c.first, c.second);
-        const AfterCommand after = afterCommand(computeButton, calculator.boxes);
-        EXPECT_EQ(after.focus, std::nullopt) << c.name;
-        EXPECT_EQ(after.sum, c.sum) << c.name;
-        EXPECT_EQ(after.sumInWords, c.words) << c.name;
-        EXPECT_EQ(after.spoken(), std::string("Сума ") + c.sum + ", словом: " + c.words) << c.name;
+constexpr SpokenCase spokenCases[] = {
+    {"zero", "5", "-5", "+0", "Нула"},
+    {"a units group that ends the report without a line break", "1", "", "+1", "едно"},
+    {"groups joined by single blanks", "-2001", "", "-2001", "две хиляди и едно"},
+    {"a million", "1000000", "", "+1000000", "един милион"},
+    {"a last group after higher ones", "1001000", "", "+1001000", "един милион и хиляда"},
+};
+
+SessionAnswer computeIn(FormSession& session, const SpokenCase& c) {
+    session.typed(firstOperandBox, c.first);
+    session.typed(secondOperandBox, c.second);
+    return session.click(computeButton);
+}
+
+TEST(AfterCompute, AnnouncedSpeaksTheSumThenItsWordsWithoutMovingTheFocus) {
+    for (const SpokenCase& c : spokenCases) {
+        FormSession session(SumHeard::announced);
+        const SessionAnswer answer = computeIn(session, c);
+        EXPECT_EQ(answer.failure, std::nullopt) << c.name;
+        EXPECT_EQ(answer.after.focus, std::nullopt) << c.name;
+        EXPECT_EQ(answer.after.announcement, std::string("Сума ") + c.sum + ", словом: " + c.words)
+            << c.name;
+        EXPECT_EQ(answer.after.resultDescription, "") << c.name;
     }
 }
 
-TEST(AfterCompute, AReportWithoutWordsHasNoneToSpeak) {
-    EXPECT_EQ(sumInWords("Число 1: +5\r\nЧисло 2: +0\r\n"), "");
+TEST(AfterCompute, WithoutAnnouncementsTheResultBoxTakesTheFocusAndHoldsTheWords) {
+    for (const SpokenCase& c : spokenCases) {
+        FormSession session(SumHeard::inResultBox);
+        const SessionAnswer answer = computeIn(session, c);
+        EXPECT_EQ(answer.after.focus, resultBox) << c.name;
+        EXPECT_EQ(answer.after.announcement, "") << c.name;
+        EXPECT_EQ(answer.after.resultDescription, c.words) << c.name;
+        EXPECT_EQ(session.text(resultBox), c.sum) << c.name;
+    }
 }
 
 TEST(AfterClear, TheFocusGoesToTheFirstOperandAndNothingIsSpoken) {
-    Calculator calculator;
-    calculator.compute("12", "3");
-    calculator.commands.clear();
-    const AfterCommand after = afterCommand(clearButton, calculator.boxes);
-    EXPECT_EQ(after.focus, firstOperandBox);
-    EXPECT_EQ(after.spoken(), "");
+    for (const SumHeard heard : {SumHeard::announced, SumHeard::inResultBox}) {
+        FormSession session(heard);
+        session.click(computeButton);
+        const SessionAnswer answer = session.click(clearButton);
+        EXPECT_EQ(answer.after.focus, firstOperandBox);
+        EXPECT_EQ(answer.after.announcement, "");
+        EXPECT_EQ(answer.after.resultDescription, "");
+    }
 }
 
 }  // namespace

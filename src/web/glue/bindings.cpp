@@ -5,12 +5,11 @@
 // module, wraps into the Form class, values and constants the page uses:
 //   const core = await createVelmora();
 //   const form = new core.Form();          // runs the load command
-//   form.setText(core.firstOperandBox, "12"); form.click(core.computeButton);
-//   form.text(core.reportBox); form.reportLocked(); form.afterCommand(core.computeButton);
-//   form.delete(); core.enterComputesIn(core.resultBox);
+//   form.typed(core.firstOperandBox, "12"); const answer = form.click(core.computeButton);
+//   form.text(core.reportBox); form.delete(); core.enterComputesIn(core.resultBox);
 //   core.controlTable(); core.clientArea(); core.formBackground(); core.caption();
 // Texts cross as UTF-8 through two buffers in the wasm memory: the script writes a text into the
-// incoming one before setText, and every function that answers with a text leaves it in the
+// incoming one before typed, and every function that answers with a text leaves it in the
 // exchange one and returns its size. Unlike embind, this glue builds no JavaScript function from a
 // string at start-up, so the page runs under a Content-Security-Policy without 'unsafe-eval'.
 
@@ -21,7 +20,6 @@
 #include <string_view>
 
 #include "form/after_command.h"
-#include "form/commands.h"
 #include "form/control_table.h"
 #include "form/json_text.h"
 #include "state/boxes.h"
@@ -84,24 +82,16 @@ EMSCRIPTEN_KEEPALIVE void velmora_form_delete(WebForm* form) {
 }
 
 EMSCRIPTEN_KEEPALIVE std::size_t velmora_form_text(const WebForm* form, int box) {
-    return answer(form->text(box));
+    return answer(std::string(form->text(box)));
 }
 
-// The first size bytes of the incoming buffer become the text of the box.
-EMSCRIPTEN_KEEPALIVE void velmora_form_set_text(WebForm* form, int box, std::size_t size) {
-    form->setText(box, incoming.substr(0, size));
-}
-
-EMSCRIPTEN_KEEPALIVE int velmora_form_report_locked(const WebForm* form) {
-    return form->reportLocked() ? 1 : 0;
+// The first size bytes of the incoming buffer are what the user typed into the box.
+EMSCRIPTEN_KEEPALIVE void velmora_form_typed(WebForm* form, int box, std::size_t size) {
+    form->typed(box, incoming.substr(0, size));
 }
 
 EMSCRIPTEN_KEEPALIVE std::size_t velmora_form_click(WebForm* form, int index) {
     return answer(form->click(index));
-}
-
-EMSCRIPTEN_KEEPALIVE std::size_t velmora_form_after_command(const WebForm* form, int index) {
-    return answer(form->afterCommandJson(index));
 }
 
 EMSCRIPTEN_KEEPALIVE int velmora_enter_computes_in(int box) {

@@ -47,38 +47,31 @@ Module.Form = class Form {
     this.form = Module._velmora_form_new();
     // Per box, a text handed in with a lone half and what the core keeps of it: while the core
     // holds that, the box goes on showing what the user typed, as the window's does.
-    this.typed = new Map();
+    this.typedHalves = new Map();
   }
 
   text(box) {
     const text = answer(Module._velmora_form_text(this.form, box));
-    const typed = this.typed.get(box);
+    const typed = this.typedHalves.get(box);
     return typed && typed.kept === text ? typed.text : text;
   }
 
-  setText(box, text) {
+  // What the user typed or pasted into a box.
+  typed(box, text) {
     const kept = asTheWindowReadsIt(text);
     if (kept === text) {
-      this.typed.delete(box);
+      this.typedHalves.delete(box);
     } else {
-      this.typed.set(box, { text, kept });
+      this.typedHalves.set(box, { text, kept });
     }
-    Module._velmora_form_set_text(this.form, box, handOver(kept));
+    Module._velmora_form_typed(this.form, box, handOver(kept));
   }
 
-  reportLocked() {
-    return Module._velmora_form_report_locked(this.form) !== 0;
-  }
-
-  // "" when the command ended, else why it stopped.
+  // The session's answer: { written, reportLocked, failure, focus, spoken }, the boxes the
+  // program wrote, the report's lock, why the command stopped ("" when it ended), the box that
+  // takes the focus (noBox when it stays) and what a screen reader is told.
   click(index) {
-    return answer(Module._velmora_form_click(this.form, index));
-  }
-
-  // After a click that ended: { focus, spoken }, the box that takes the focus (noBox when it
-  // stays) and what a screen reader is told.
-  afterCommand(index) {
-    return JSON.parse(answer(Module._velmora_form_after_command(this.form, index)));
+    return JSON.parse(answer(Module._velmora_form_click(this.form, index)));
   }
 
   delete() {

@@ -3,37 +3,27 @@
 
 #include "web/glue/web_form.h"
 
-#include <exception>
-
-#include "form/after_command.h"
 #include "form/control_table.h"
-#include "form/failure_message.h"
 #include "form/json_text.h"
-#include "form/starting_texts.h"
 
 namespace velmora {
 
-WebForm::WebForm() : commands_(state_, boxes_) {
-    setStartingTexts(boxes_);
-    commands_.load();
-}
-
-// The procedures handle no errors: the window's handler catches what they raise, and so does
-// this one.
 std::string WebForm::click(int index) {
-    try {
-        commands_.click(index);
-    } catch (const std::exception& error) {
-        return failureMessage(error);
+    const SessionAnswer answer = session_.click(index);
+    std::string written = "[";
+    for (int box = 0; box < boxCount; ++box) {
+        if (answer.written.at(boxIndex(boxAt(box)))) {
+            written += written.size() > 1 ? "," : "";
+            written += std::to_string(box);
+        }
     }
-    return {};
-}
-
-std::string WebForm::afterCommandJson(int index) const {
-    const AfterCommand after = afterCommand(index, boxes_);
+    written += ']';
     JsonObject json;
-    json.number("focus", after.focus ? *after.focus : noBox);
-    json.text("spoken", after.spoken());
+    json.nested("written", written);
+    json.flag("reportLocked", answer.reportLocked);
+    json.text("failure", answer.failure.value_or(""));
+    json.number("focus", answer.after.focus ? *answer.after.focus : noBox);
+    json.text("spoken", answer.after.announcement);
     return json.close();
 }
 

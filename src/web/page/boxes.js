@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The five boxes between the page and the core. The core keeps every text exactly as it wrote it
-// (CR LF line breaks); a box shows it with LF, as a textarea does. At the start of a command the
-// page hands the core the texts the user changed; when it ends, every text the core changed is
-// written to its box once, and the report box is locked or unlocked as the core says. The limit
-// of a box (maxlength) binds only what the user types or pastes: the program's writes through
-// `value` are never cut.
+// The five boxes between the page and the form's session in the core. The session keeps every
+// text exactly as it was written (CR LF line breaks); a box shows it with LF, as a textarea does.
+// At the start of a command the page hands the session the texts the user changed; when it ends,
+// every box the session answers as written shows its new text, and the report box is locked or
+// unlocked as it says. The limit of a box (maxlength) binds only what the user types or pastes:
+// the program's writes through `value` are never cut.
 
 export const withCrLf = (text) => text.replaceAll("\n", "\r\n");
 
@@ -72,36 +72,41 @@ export function createBoxes(core, form, poles) {
 
   const changedByUser = (k) => poles[k].value !== shown[k];
 
+  const show = (k) => {
+    const box = poles[k];
+    coreTexts[k] = form.text(k);
+    box.value = withLf(coreTexts[k]);
+    shown[k] = box.value;
+    if (box instanceof HTMLTextAreaElement) {
+      box.setSelectionRange(0, 0); // a new text is shown from its start, as in the window
+      if (scrolledDown.has(box)) {
+        box.scrollTop = 0;
+      }
+    }
+  };
+
   return {
     handIn() {
       poles.forEach((box, k) => {
         if (changedByUser(k)) {
           coreTexts[k] = withCrLf(box.value);
           shown[k] = box.value;
-          form.setText(k, coreTexts[k]);
+          form.typed(k, coreTexts[k]);
         }
       });
     },
 
+    // Every box as the session starts it.
     showAll() {
-      poles.forEach((box, k) => {
-        const text = form.text(k);
-        if (text !== coreTexts[k]) {
-          coreTexts[k] = text;
-          box.value = withLf(text);
-          shown[k] = box.value;
-          if (box instanceof HTMLTextAreaElement) {
-            box.setSelectionRange(0, 0); // a new text is shown from its start, as in the window
-            if (scrolledDown.has(box)) {
-              box.scrollTop = 0;
-            }
-          }
-        }
-      });
+      poles.forEach((_, k) => show(k));
+    },
+
+    // What a command wrote, from the session's answer.
+    showWritten({ written, reportLocked }) {
+      written.forEach(show);
       // Setting the lock again, even unchanged, would have the box's style worked out anew.
-      const locked = form.reportLocked();
-      if (isLocked(poles[core.reportBox]) !== locked) {
-        setLocked(poles[core.reportBox], locked);
+      if (isLocked(poles[core.reportBox]) !== reportLocked) {
+        setLocked(poles[core.reportBox], reportLocked);
       }
     },
 

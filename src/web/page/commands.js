@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The commands: a click of a button, or Enter in a box that holds a number for "Изчисли", reaches
-// one handler with the button's index, as in the window. The handler hands the core the boxes'
-// texts, runs the command, and shows what it wrote; a command that stops on an error keeps what it
-// had written, and the failure dialog then tells why. A command that ended moves the focus where
-// the core says and has a screen reader speak what it says, through the polite status region:
-// after a compute, the sum and the sum in words, with the focus left where the pupil is.
+// one handler with the button's index, as in the window. The handler hands the form's session the
+// boxes' texts, has it run the command, and shows what it answers: the texts it wrote; for a
+// command that stopped on an error, the failure dialog that tells why; for one that ended, the
+// focus where the session says and, through the polite status region, what a screen reader is
+// told: after a compute, the sum and the sum in words, with the focus left where the pupil is.
 
 // A status region speaks a change of its text; the same text again is made to differ by a
 // no-break space, so that a compute repeated is spoken again. The text is written in a task of its
@@ -21,14 +21,14 @@ function announce(status, text) {
 export function wireCommands(core, form, controls, boxes, failure, status) {
   const run = (index) => {
     boxes.handIn();
-    const message = form.click(index);
-    boxes.showAll();
-    if (message) {
+    const answer = form.click(index);
+    boxes.showWritten(answer);
+    if (answer.failure) {
       announce(status, "");
-      failure.show(message);
+      failure.show(answer.failure);
       return;
     }
-    const { focus, spoken } = form.afterCommand(index);
+    const { focus, spoken } = answer;
     announce(status, spoken);
     if (focus !== core.noBox) {
       controls.pole[focus].focus();
