@@ -482,12 +482,13 @@ const drawn = (page) =>
   });
 
 // The screens a pupil may open the page on, and how tall a button or box must be there: a finger
-// needs 44 px where the form flows in one column, and no target is ever under 24 × 24 px.
+// needs 44 px in either layout, and no target is ever under 24 × 24 px.
 const phone = { isMobile: true, hasTouch: true };
 const screens = [
   ["a phone", { ...phone, viewport: { width: 360, height: 640 }, deviceScaleFactor: 2 }, 44],
   ["a small phone", { ...phone, viewport: { width: 320, height: 640 } }, 44],
-  ["a tablet held upright", { ...phone, viewport: { width: 768, height: 1024 } }, 24],
+  ["a phone held sideways", { ...phone, viewport: { width: 740, height: 360 } }, 44],
+  ["a tablet held upright", { ...phone, viewport: { width: 768, height: 1024 } }, 44],
   ["a desktop", { viewport: { width: 1280, height: 800 } }, 24],
 ];
 for (const [screen, options, smallestTarget] of screens) {
