@@ -308,7 +308,7 @@ test("the report copied from its box is the native report, CR LF included", asyn
   expect(await page.evaluate(() => navigator.clipboard.readText())).toBe(expected.report);
 });
 
-test("axe finds no violations at start, after a compute, a clear, and in the dialog", async ({
+test("axe finds no violations at start, after a compute, a clear, and in the dialog, light or dark", async ({
   page,
 }) => {
   const states = [
@@ -327,8 +327,11 @@ test("axe finds no violations at start, after a compute, a clear, and in the dia
   for (const [when, reach] of states) {
     await test.step(when, async () => {
       await reach();
-      const { violations } = await new AxeBuilder({ page }).analyze();
-      expect.soft(violations.map(({ id, help }) => `${id}: ${help}`)).toEqual([]);
+      for (const colorScheme of ["light", "dark"]) {
+        await page.emulateMedia({ colorScheme });
+        const { violations } = await new AxeBuilder({ page }).analyze();
+        expect.soft(violations.map(({ id, help }) => `${colorScheme} ${id}: ${help}`)).toEqual([]);
+      }
     });
   }
 });
@@ -494,14 +497,26 @@ const screens = [
 for (const [screen, options, smallestTarget] of screens) {
   test.describe(`on ${screen}`, () => {
     test.use(options);
-    test("no WCAG 2.2 AA violation, no sideways scroll, text and targets large enough", async ({
+    test("no WCAG 2.2 AA violation, light or dark; no sideways scroll; text and targets large enough", async ({
       page,
     }) => {
       await button(page, "Изчисли").click();
-      const { violations } = await new AxeBuilder({ page })
-        .withTags(["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa"])
-        .analyze();
-      expect.soft(violations.map(({ id, help }) => `${id}: ${help}`)).toEqual([]);
+      // The page's own background in each scheme, and the form's, which the scheme leaves alone.
+      const backgrounds = {};
+      for (const colorScheme of ["light", "dark"]) {
+        await page.emulateMedia({ colorScheme });
+        const { violations } = await new AxeBuilder({ page })
+          .withTags(["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa"])
+          .analyze();
+        expect.soft(violations.map(({ id, help }) => `${colorScheme} ${id}: ${help}`)).toEqual([]);
+        backgrounds[colorScheme] = await page.evaluate(() =>
+          [document.documentElement, document.getElementById("form")].map(
+            (element) => getComputedStyle(element).backgroundColor,
+          ),
+        );
+      }
+      expect.soft(backgrounds.dark[0]).not.toBe(backgrounds.light[0]);
+      expect.soft(backgrounds.dark[1]).toBe(backgrounds.light[1]);
       const form = await drawn(page);
       expect.soft(form).toMatchObject({ sideways: false, faults: [] });
       expect.soft(form.smallestText).toBeGreaterThanOrEqual(16);
