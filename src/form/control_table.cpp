@@ -20,7 +20,7 @@ constexpr Rgb black{0, 0, 0};
 constexpr std::string_view taskTip =
     "Задачата, върху която е построено упражнението, с имената на големите числа";
 constexpr std::string_view operandTip =
-    "Цяло число до 60 цифри; за отрицателно число напишете „-“ най-отпред";
+    "Цяло число до 65 знака; за отрицателно число напишете „-“ най-отпред";
 constexpr std::string_view resultTip = "Резултатът от събирането на двете числа, със знак";
 constexpr std::string_view reportTip =
     "Двете числа, резултатът, броят на цифрите му и резултатът словом, по един ред за всяка "
@@ -33,7 +33,7 @@ using enum ControlArray;
 }  // namespace
 
 std::string windowCaption() {
-    return std::string(publisherAddress) + ' ' + std::string(captionText);
+    return std::string(captionText);
 }
 
 std::span<const ControlDescriptor> controlTable() {

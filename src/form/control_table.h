@@ -66,12 +66,11 @@ inline constexpr int singleLineLetterSpacing = -4;
 inline constexpr Rgb formBackground{128, 128, 255};
 inline constexpr Twips clientArea{0, 0, 9375, 6465};
 
-// The publisher's address, which the caption starts with.
-inline constexpr std::string_view publisherAddress = "https://velmora.example";
 inline constexpr std::string_view captionText =
     "Извеждане на сума от естествени числа словом - чрез текст";
 
-// The window's caption: the publisher's address, one blank, then the caption text.
+// The window's caption: the program's title alone. Velmora has no web address of its own to put
+// before it, and a browser's tab or a screen reader would give that address first.
 std::string windowCaption();
 
 std::span<const ControlDescriptor> controlTable();

@@ -14,7 +14,7 @@ import time
 
 import pyatspi as at
 
-CAPTION = "https://velmora.example Извеждане на сума от естествени числа словом - чрез текст"
+CAPTION = "Извеждане на сума от естествени числа словом - чрез текст"
 PATIENCE = 90  # seconds: under the sanitizers the program starts many times slower
 
 

@@ -35,6 +35,35 @@ function readingOrder(table) {
   return new Map(ranked.map((row, rank) => [row, rank]));
 }
 
+// The window's layout for a finger: each box and button, and each label that names a box, at
+// least 44 px tall. A grown control pushes down by its growth whatever stands below it across its
+// width, and so on downwards, so nothing comes to overlap; the form grows by the most any control
+// was pushed and grown. The places go to the stylesheet as --finger-top and --finger-height.
+const fingerHeight = 44;
+
+function placeForAFinger(placed, form, formPixels, noBox) {
+  const byTop = [...placed].sort((a, b) => a.pixels.top - b.pixels.top);
+  const across = (a, b) => a.left < b.left + b.width && b.left < a.left + a.width;
+  const below = (a, b) => a.top >= b.top + b.height;
+  let formGrowth = 0;
+  for (const [at, control] of byTop.entries()) {
+    const { row, pixels } = control;
+    const grows = row.array !== "etiket" || row.labelFor !== noBox;
+    control.growth = grows ? Math.max(0, fingerHeight - pixels.height) : 0;
+    control.shift = Math.max(
+      0,
+      ...byTop
+        .slice(0, at)
+        .filter((above) => below(pixels, above.pixels) && across(pixels, above.pixels))
+        .map((above) => above.shift + above.growth),
+    );
+    control.element.style.setProperty("--finger-top", pixels.top + control.shift);
+    control.element.style.setProperty("--finger-height", pixels.height + control.growth);
+    formGrowth = Math.max(formGrowth, control.shift + control.growth);
+  }
+  form.style.setProperty("--finger-height", formPixels.height + formGrowth);
+}
+
 const controlId = ({ array, index }) => `${array[0].toUpperCase()}${array.slice(1)}${index}`;
 
 // A single-line box sets its characters a little closer, as the window's do, so that the
@@ -100,7 +129,7 @@ function makeControl(row, core) {
 
 function applyCommon(control, row, twipsPerPixel) {
   control.id = controlId(row);
-  place(control, row.place, twipsPerPixel);
+  const pixels = place(control, row.place, twipsPerPixel);
   control.style.backgroundColor = colour(row.background);
   control.style.color = colour(row.foreground);
   control.classList.toggle("centred", row.centred);
@@ -111,6 +140,7 @@ function applyCommon(control, row, twipsPerPixel) {
   if (row.array !== "etiket") {
     control.setAttribute("aria-label", row.accessibleName);
   }
+  return pixels;
 }
 
 // Fills the form element and returns its controls by array and index, as the window's
@@ -120,14 +150,16 @@ export function buildForm(core, form) {
   const controls = { pole: [], buton: [], etiket: [] };
   const order = readingOrder(table);
   const inTabOrder = [...table].sort((a, b) => a.tabIndex - b.tabIndex);
+  const placed = [];
   for (const row of inTabOrder) {
-    const control = makeControl(row, core);
-    applyCommon(control, row, core.twipsPerPixel);
-    control.style.order = order.get(row);
-    controls[row.array][row.index] = control;
-    form.append(control);
+    const element = makeControl(row, core);
+    placed.push({ row, element, pixels: applyCommon(element, row, core.twipsPerPixel) });
+    element.style.order = order.get(row);
+    controls[row.array][row.index] = element;
+    form.append(element);
   }
   const size = place(form, core.clientArea(), core.twipsPerPixel);
+  placeForAFinger(placed, form, size, core.noBox);
   form.style.backgroundColor = colour(core.formBackground());
   return { controls, size };
 }
