@@ -46,10 +46,17 @@ void LineBox::setUserLimit(int limit) {
     setMaxLength(std::max(limit, static_cast<int>(text().size())));
 }
 
-// setText() cuts a text at the widget's limit, which only binds the user.
+// setText() cuts a text at the widget's limit, which only binds the user. In a box the user
+// types into, the text replaces the old one as an edit does, so that Ctrl+Z brings the old one
+// back, as after a clear by mistake; setText() would forget it and all before it.
 void LineBox::showProgramText(const QString& text) {
     setMaxLength(std::max(userLimit_, static_cast<int>(text.size())));
-    setText(text);
+    if (isReadOnly()) {
+        setText(text);
+        return;
+    }
+    selectAll();
+    insert(text);
 }
 
 // A limit raised for a longer text of the program shrinks with the text.

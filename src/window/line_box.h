@@ -19,7 +19,8 @@ public:
     // The most characters the user may type or paste.
     void setUserLimit(int limit);
 
-    // Shows a text of the program, however long.
+    // Shows a text of the program, however long; where the user types, an undo brings back what
+    // the box held before.
     void showProgramText(const QString& text);
 
 protected:

@@ -251,6 +251,26 @@ test("the pupil at the keyboard: where the focus goes and what the status region
   await expect(box(page, "Число 1")).toHaveValue("5");
 });
 
+test("a clear by mistake: Ctrl+Z in each operand box brings its number back", async ({ page }) => {
+  const first = "9".repeat(65);
+  const second = "-" + "1".repeat(64);
+  const [expected] = native([[first, second]]);
+  await type(page, "Число 1", first);
+  await type(page, "Число 2", second);
+  await button(page, "Изчисти").click();
+  await expect(box(page, "Число 1")).toBeFocused();
+  await expect(box(page, "Число 1")).toHaveValue("");
+  for (const [name, text] of [
+    ["Число 1", first],
+    ["Число 2", second],
+  ]) {
+    await box(page, name).press("Control+z");
+    await expect(box(page, name)).toHaveValue(text);
+  }
+  await button(page, "Изчисли").click();
+  await expect(box(page, "Сума")).toHaveValue(expected.result);
+});
+
 test("the report is read line by line: the arrow keys move a caret in it", async ({ page }) => {
   const [expected] = native([[asStarted, asStarted]]);
   await button(page, "Изчисли").click();

@@ -55,6 +55,7 @@ private slots:
     void lockedAfterCompute_data();
     void lockedAfterCompute();
     void reportEditableAfterClear();
+    void undoAfterClear();
     void enterComputes_data();
     void enterComputes();
     void focusFollowsThePupil();
@@ -267,6 +268,21 @@ void FormTest::reportEditableAfterClear() {
     QCOMPARE(form_->boxes().text(reportBox), std::string("абв\r\n12"));
 }
 
+// A clear by mistake: Ctrl+Z in an operand box brings back what it held, and the next compute
+// takes it.
+void FormTest::undoAfterClear() {
+    QLineEdit* first = lineBox(*form_, firstOperandBox);
+    QLineEdit* second = lineBox(*form_, secondOperandBox);
+    typeText(second, QStringLiteral("-17"));
+    clear(*form_);
+    press(second, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(second->text(), QStringLiteral("-17"));
+    press(first, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(first->text(), QString::fromLatin1(cubeNumber));
+    compute(*form_);
+    QCOMPARE(lineBox(*form_, resultBox)->text(), QStringLiteral("+43252003274489855983"));
+}
+
 void FormTest::enterComputes_data() {
     QTest::addColumn<QString>("name");
     QTest::newRow("Enter in the first box") << "Pole3";
@@ -292,11 +308,15 @@ void FormTest::focusFollowsThePupil() {
         Qt::KeyboardModifiers modifiers;
         const char* focus;
     };
+    // A Qt that can announce the sum leaves the focus where the pupil is; an older one moves it
+    // to the sum, which then speaks.
+    const bool announces = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0);
+    const char* const afterCompute = announces ? "Pole4" : "Pole2";
     const Step steps[] = {
         {"Tab to the second operand", Qt::Key_Tab, {}, "Pole4"},
-        {"Enter computes and moves to the sum", Qt::Key_Return, {}, "Pole2"},
-        {"Enter in the sum computes again", Qt::Key_Return, {}, "Pole2"},
-        {"Tab from the sum leads to the first operand", Qt::Key_Tab, {}, "Pole3"},
+        {"Enter computes", Qt::Key_Return, {}, afterCompute},
+        {"Enter computes again", Qt::Key_Return, {}, afterCompute},
+        {"Tab leads on", Qt::Key_Tab, {}, announces ? "Pole0" : "Pole3"},
         {"a clear brings the focus back to the first operand", Qt::Key_unknown, {}, "Pole3"},
     };
     QCOMPARE(form_->focusWidget()->objectName(), QStringLiteral("Pole3"));
@@ -309,7 +329,8 @@ void FormTest::focusFollowsThePupil() {
         }
         QCOMPARE(form_->focusWidget()->objectName(), QString::fromLatin1(step.focus));
         const bool computed = !result->text().isEmpty();
-        QCOMPARE(result->accessibleDescription().contains(QStringLiteral("квинтилиона")), computed);
+        QCOMPARE(result->accessibleDescription().contains(QStringLiteral("квинтилиона")),
+                 computed && !announces);
     }
     QCOMPARE(result->accessibleDescription(), result->toolTip());
     typeText(form_->focusWidget(), QStringLiteral("5"));

@@ -41,9 +41,20 @@ function dropSplitCharacter(box) {
   box.setSelectionRange(moved, moved);
 }
 
+// Undo, as the browser's own key for it: Ctrl+Z, or Cmd+Z on a Mac, in any keyboard layout.
+const isUndo = (event) =>
+  (event.ctrlKey || event.metaKey) &&
+  !event.shiftKey &&
+  !event.altKey &&
+  (event.code === "KeyZ" || event.key.toLowerCase() === "z");
+
 export function createBoxes(core, form, poles) {
   const coreTexts = []; // what the core holds, exactly
   const shown = []; // what the page last wrote into each box, as the box gives it back
+  // What each box held before the page last wrote it. A text set through `value` has no place in
+  // the browser's undo history, so after a clear by mistake Ctrl+Z in an operand box would bring
+  // nothing back; the page brings back this text instead, while the box still shows the page's.
+  const before = [];
 
   // The multi-line boxes scrolled away from their start, as their scroll events tell: a new text
   // scrolls only these back, since setting scrollTop lays the page out at once and the browser
@@ -52,6 +63,15 @@ export function createBoxes(core, form, poles) {
   for (const box of poles) {
     if (box instanceof HTMLInputElement) {
       box.addEventListener("input", () => dropSplitCharacter(box));
+      box.addEventListener("keydown", (event) => {
+        const k = poles.indexOf(box);
+        const undone = before[k];
+        const canUndo = undone !== undefined && undone !== box.value && box.value === shown[k];
+        if (isUndo(event) && !box.readOnly && canUndo) {
+          event.preventDefault();
+          box.value = undone;
+        }
+      });
     } else {
       box.addEventListener("beforeinput", (event) => isLocked(box) && event.preventDefault());
       // What no beforeinput stops (an input method's composition) is taken back at once.
@@ -74,6 +94,7 @@ export function createBoxes(core, form, poles) {
 
   const show = (k) => {
     const box = poles[k];
+    before[k] = box.value;
     coreTexts[k] = form.text(k);
     box.value = withLf(coreTexts[k]);
     shown[k] = box.value;
@@ -96,9 +117,10 @@ export function createBoxes(core, form, poles) {
       });
     },
 
-    // Every box as the session starts it.
+    // Every box as the session starts it, with nothing before it to bring back.
     showAll() {
       poles.forEach((_, k) => show(k));
+      before.length = 0;
     },
 
     // What a command wrote, from the session's answer.
