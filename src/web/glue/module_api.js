@@ -17,7 +17,7 @@ const answer = (size) => {
 };
 
 // The view of the incoming buffer is kept while the buffer holds its place and the memory has not
-// grown; taking a view for every text cost as much as encoding it.
+// grown, so that a text costs its encoding alone, not a new view as well.
 let incoming = null;
 const incomingRoom = (room) => {
   if (incoming === null || incoming.length < room || incoming.buffer !== Module.HEAPU8.buffer) {

@@ -3,10 +3,10 @@
 
 // Starts the core. Its wasm lies in the page as base64 in a data block, which neither the
 // JavaScript parser nor the glue ever reads as code: it is decoded once, here, and compiled on the
-// spot; the glue's factory then gets the compiled module and only instantiates it. A compile in
-// the background (WebAssembly.compile) measured slower: the form needs the core's control table,
-// so the page has next to nothing to do meanwhile, and the wait for the compile's task costs more
-// than the compile of a module this small.
+// spot; the glue's factory then gets the compiled module and only instantiates it. Not in the
+// background (WebAssembly.compile): the form needs the core's control table, so the page would
+// have next to nothing to do meanwhile, and for a module this small the wait for the compile's
+// task outweighs the compile.
 /* global createVelmora */
 
 function wasmBytes() {
