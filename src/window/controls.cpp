@@ -3,7 +3,6 @@
 
 #include "window/controls.h"
 
-#include <QScrollBar>
 #include <algorithm>
 #include <vector>
 
@@ -85,14 +84,6 @@ QString objectName(const ControlDescriptor& row) {
            QString::number(row.index);
 }
 
-void applyStyle(QWidget* control, QStyle* style) {
-    control->setStyle(style);
-    if (auto* box = qobject_cast<QAbstractScrollArea*>(control)) {
-        box->verticalScrollBar()->setStyle(style);
-        box->horizontalScrollBar()->setStyle(style);
-    }
-}
-
 // The palettes of the controls, one for each kind and pair of colours: the labels share one, and
 // so do the boxes.
 class Palettes {
@@ -155,14 +146,13 @@ void linkLabels(std::span<const ControlDescriptor> table, const ControlArrays& a
 
 }  // namespace
 
-ControlArrays buildControls(std::span<const ControlDescriptor> table, QWidget* form, QStyle* style,
+ControlArrays buildControls(std::span<const ControlDescriptor> table, QWidget* form,
                             const QPalette& light, FormBoxes& boxes) {
     ControlArrays arrays;
     Palettes palettes(light);
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlDescriptor& row : table) {
         QWidget* control = makeControl(row, form, arrays, boxes);
-        applyStyle(control, style);
         applyCommon(row, control, palettes);
         tabOrder.emplace_back(row.tabIndex, control);
     }

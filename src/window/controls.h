@@ -24,9 +24,9 @@ struct ControlArrays {
     std::array<QLabel*, etiketCount> etiket{};
 };
 
-// Creates every control of the table as a child of form, drawn in the given style, with its
-// palette over the given light one; each box is attached to the boxes as it is made.
-ControlArrays buildControls(std::span<const ControlDescriptor> table, QWidget* form, QStyle* style,
+// Creates every control of the table as a child of form, with its palette over the given light
+// one; each box is attached to the boxes as it is made.
+ControlArrays buildControls(std::span<const ControlDescriptor> table, QWidget* form,
                             const QPalette& light, FormBoxes& boxes);
 
 }  // namespace velmora

@@ -4,13 +4,10 @@
 #include "window/velmora.h"
 
 #include <QMessageBox>
-#include <QStyle>
-#include <QStyleFactory>
 
 #include "form/failure_message.h"
 #include "window/app_icon.h"
 #include "window/box_text.h"
-#include "window/classic_style.h"
 #include "window/form_accessible.h"
 #include "window/palette.h"
 
@@ -29,7 +26,7 @@ Velmora::Velmora(std::span<const ControlDescriptor> table, QWidget* parent)
     presentFormAsFrame();
     const QPalette light = lightPalette();
     setUpForm(light);
-    controls_ = buildControls(table, this, classicStyle(), light, boxes_);
+    controls_ = buildControls(table, this, light, boxes_);
     connectEvents();
     commands_.load();
     pole(focusAtStart)->setFocus();
@@ -43,19 +40,6 @@ void Velmora::setUpForm(const QPalette& light) {
     setPalette(formPalette(light));
     setFont(formFont());
     setWindowIcon(velmoraIcon());
-}
-
-// The controls keep the plain look of the classic desktop: sunken boxes, raised buttons with a
-// solid face in the button's colour. It is also the cheapest style to draw, and the window
-// appears that much sooner.
-QStyle* Velmora::classicStyle() {
-    QStyle* windows = QStyleFactory::create(QStringLiteral("Windows"));
-    if (windows == nullptr) {
-        return QWidget::style();
-    }
-    auto* style = new ClassicStyle(windows);
-    style->setParent(this);
-    return style;
 }
 
 void Velmora::connectEvents() {

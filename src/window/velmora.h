@@ -40,7 +40,6 @@ public:
 
 private:
     void setUpForm(const QPalette& light);
-    QStyle* classicStyle();
     void connectEvents();
     void handleClick(int index);
     void guideFocus(const AfterCommand& after);
