@@ -23,7 +23,7 @@ Velmora::Velmora(QWidget* parent) : Velmora(controlTable(), parent) {}
 
 Velmora::Velmora(std::span<const ControlDescriptor> table, QWidget* parent)
     : QWidget(parent), commands_(state_, boxes_) {
-    presentFormAsFrame();
+    installAccessibleInterfaces();
     const QPalette light = lightPalette();
     setUpForm(light);
     controls_ = buildControls(table, this, light, boxes_);
