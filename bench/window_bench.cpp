@@ -18,6 +18,7 @@
 
 #include "form/control_table.h"
 #include "state/boxes.h"
+#include "window/application_style.h"
 #include "window/box_text.h"
 #include "window/velmora.h"
 
@@ -71,7 +72,7 @@ void BM_VelmoraFirstFrame(benchmark::State& state) {
 BENCHMARK(BM_VelmoraFirstFrame)->Unit(benchmark::kMicrosecond);
 
 // The form as Qt Designer would build it: the same eleven controls with their texts, places and
-// sizes, in the platform's default style and font, with nothing else set.
+// sizes, in the application's style and the platform's default font, with nothing else set.
 QWidget* makeDesignerControl(const velmora::ControlDescriptor& row, QWidget* form) {
     const QString text = velmora::fromUtf8(row.text);
     switch (row.array) {
@@ -164,6 +165,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    velmora::preferWindowsStyle();  // the program's own, in which the reference is drawn as well
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

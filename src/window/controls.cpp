@@ -3,7 +3,6 @@
 
 #include "window/controls.h"
 
-#include <QScrollBar>
 #include <algorithm>
 #include <vector>
 
@@ -65,14 +64,6 @@ QString objectName(const ControlDescriptor& row) {
     static constexpr std::array<const char*, 3> names{"Pole", "Buton", "Etiket"};
     return QString::fromLatin1(names.at(static_cast<std::size_t>(row.array))) +
            QString::number(row.index);
-}
-
-void applyStyle(QWidget* control, QStyle* style) {
-    control->setStyle(style);
-    if (auto* box = qobject_cast<QAbstractScrollArea*>(control)) {
-        box->verticalScrollBar()->setStyle(style);
-        box->horizontalScrollBar()->setStyle(style);
-    }
 }
 
 // The palettes of the controls, one for each kind and pair of colours: the labels share one, and
@@ -137,14 +128,13 @@ void linkLabels(std::span<const ControlDescriptor> table, const ControlArrays& a
 
 }  // namespace
 
-ControlArrays buildControls(std::span<const ControlDescriptor> table, QWidget* form, QStyle* style,
+ControlArrays buildControls(std::span<const ControlDescriptor> table, QWidget* form,
                             const QPalette& light) {
     ControlArrays arrays;
     Palettes palettes(light);
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlDescriptor& row : table) {
         QWidget* control = makeControl(row, form, arrays);
-        applyStyle(control, style);
         applyCommon(row, control, palettes);
         tabOrder.emplace_back(row.tabIndex, control);
     }

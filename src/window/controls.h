@@ -23,9 +23,9 @@ struct ControlArrays {
     std::array<QLabel*, etiketCount> etiket{};
 };
 
-// Creates every control of the table as a child of form, drawn in the given style, with its
-// palette over the given light one.
-ControlArrays buildControls(std::span<const ControlDescriptor> table, QWidget* form, QStyle* style,
+// Creates every control of the table as a child of form, with its palette over the given light
+// one.
+ControlArrays buildControls(std::span<const ControlDescriptor> table, QWidget* form,
                             const QPalette& light);
 
 }  // namespace velmora

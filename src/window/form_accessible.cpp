@@ -28,7 +28,7 @@ QAccessibleInterface* formInterface(const QString& className, QObject* object) {
 
 }  // namespace
 
-void presentFormAsFrame() {
+void installAccessibleInterfaces() {
     QAccessible::installFactory(formInterface);
     QAccessible::installFactory(lineBoxInterface);
 }

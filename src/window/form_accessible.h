@@ -8,7 +8,8 @@
 
 namespace velmora {
 
-// Lets Qt's accessibility find the form's interface; calling it again changes nothing.
-void presentFormAsFrame();
+// Installs the factories through which Qt's accessibility finds the form's interface and the
+// single-line boxes'; installing them again changes nothing.
+void installAccessibleInterfaces();
 
 }  // namespace velmora

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 
+#include "window/application_style.h"
 #include "window/qt_translation.h"
 #include "window/velmora.h"
 
@@ -31,6 +32,7 @@ void useFormFont() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    velmora::preferWindowsStyle();
     QApplication application(argc, argv);
     useFormFont();
     // Installed before the window is built, so every text Qt supplies comes up in Bulgarian.

@@ -6,12 +6,9 @@
 #include <QAccessible>
 #include <QMessageBox>
 #include <QSignalBlocker>
-#include <QStyle>
-#include <QStyleFactory>
 
 #include "window/app_icon.h"
 #include "window/box_text.h"
-#include "window/classic_style.h"
 #include "window/form_accessible.h"
 #include "window/palette.h"
 
@@ -41,10 +38,10 @@ Velmora::Velmora(QWidget* parent) : Velmora(controlTable(), parent) {}
 
 Velmora::Velmora(std::span<const ControlDescriptor> table, QWidget* parent)
     : QWidget(parent), session_(windowSumHeard(qtAnnounces)) {
-    presentFormAsFrame();
+    installAccessibleInterfaces();
     const QPalette light = lightPalette();
     setUpForm(light);
-    controls_ = buildControls(table, this, classicStyle(), light);
+    controls_ = buildControls(table, this, light);
     connectEvents();
     pole(focusAtStart)->setFocus();
 }
@@ -57,19 +54,6 @@ void Velmora::setUpForm(const QPalette& light) {
     setPalette(formPalette(light));
     setFont(formFont());
     setWindowIcon(velmoraIcon());
-}
-
-// The controls keep the plain look of the classic desktop: sunken boxes, raised buttons with a
-// solid face in the button's colour. It is also the cheapest style to draw, and the window
-// appears that much sooner.
-QStyle* Velmora::classicStyle() {
-    QStyle* windows = QStyleFactory::create(QStringLiteral("Windows"));
-    if (windows == nullptr) {
-        return QWidget::style();
-    }
-    auto* style = new ClassicStyle(windows);
-    style->setParent(this);
-    return style;
 }
 
 void Velmora::connectEvents() {

@@ -37,7 +37,6 @@ public:
 
 private:
     void setUpForm(const QPalette& light);
-    QStyle* classicStyle();
     void connectEvents();
     void handIn(Box box);
     void handleClick(int index);

@@ -39,15 +39,11 @@ TEST(WordTables, HaveTheirBounds) {
     CalculatorState state;
     EXPECT_NO_THROW(state.scaleWords.at(166));
     EXPECT_NO_THROW(state.numeralWords.at(170));
-    EXPECT_THROW(state.scaleWords.at(167), IndexOutOfRange);
     EXPECT_THROW(state.numeralWords.at(171), IndexOutOfRange);
-    EXPECT_THROW(state.numeralWords.at(-1), IndexOutOfRange);
 }
 
 TEST(MemoryBoxes, RejectsABoxThatDoesNotExist) {
     MemoryBoxes boxes;
-    EXPECT_THROW(boxAt(5), IndexOutOfRange);
-    EXPECT_THROW(boxAt(-1), IndexOutOfRange);
     EXPECT_THROW(boxes.setText(static_cast<Box>(5), "x"), IndexOutOfRange);
     EXPECT_THROW(boxes.text(static_cast<Box>(-1)), IndexOutOfRange);
     appendToReport(boxes, "а");
