@@ -28,7 +28,9 @@ function wasmBytes() {
 // compile fails.
 export async function startCore() {
   const wasm = new WebAssembly.Module(wasmBytes());
-  // The factory only logs a failure of the hook and would then wait for the instance forever.
+  // A failure of the hook is kept for the throw below, not thrown: Emscripten 3.1.6's factory would
+  // only log it, and 3.1.69's would reject a promise it then drops, going on to fetch the wasm
+  // itself. An empty object tells the factory that the instance comes later, which it never does.
   let failure = null;
   const started = createVelmora({
     instantiateWasm(imports, receiveInstance) {
@@ -38,7 +40,7 @@ export async function startCore() {
         return instance.exports;
       } catch (error) {
         failure = error;
-        throw error;
+        return {};
       }
     },
   });
