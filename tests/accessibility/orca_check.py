@@ -27,6 +27,10 @@ AS_STARTED = "<as started>"
 BOX_LIMIT = 65  # characters a pupil can type into an operand box
 PATIENCE = 60  # seconds for Orca to say what a row expects; under load it speaks late
 ORCA_START = 120  # seconds: the first start compiles Orca's Python and loads its tables
+# What Orca's debug log says once it listens to the desktop's events and has its scripts to speak
+# them with, in Orca 43 and 48 alike (the two managers start in another order in each).
+ORCA_READY = ("SCRIPT MANAGER: Activated", "EVENT MANAGER: Activated")
+CACHE_CLEARED = "GENERATOR: Clearing cache."
 WORDS_HEADING = "Сумата словом:"
 
 # Orca as /usr/bin/orca starts it, but with a line-buffered debug log, so that an utterance is in
@@ -47,33 +51,42 @@ def sum_in_words(report):
     return " ".join(report.partition(WORDS_HEADING)[2].split())
 
 
-def sum_then_words(want, shown):
-    return [want["result"], sum_in_words(want["report"])]
+def sum_then_words(want, front):
+    """After a compute: the sum, then its words, spoken as the focus lands on Сума where the front
+    end moves it there, else where the focus stays."""
+    said = [want["result"], sum_in_words(want["report"])]
+    return ["^Сума ", *said] if front.sum_takes_focus else said
+
+
+def focus_after_compute(front):
+    """The focus is in Сума where the sum is heard from it, else where the pupil pressed Enter."""
+    front.wait_focus("Сума" if front.sum_takes_focus else "Число 2")
 
 
 # One row for each thing Orca must say, run in order in one session of each front end: what it
 # checks, the front ends it applies to, the operand texts typed first (None: as they are), the
 # control that takes the focus before the keys (None: where it is), the keys, what Orca must say
-# after the keys, in that order (from the core's report for the last texts typed, or from what a
-# box shows; "^" before a text when it must open an utterance), and the text a box must then hold.
+# after the keys, in that order (from the core's report for the last texts typed, or from the
+# front end; "^" before a text when it must open an utterance, "$" after it when it must end one),
+# and what must then hold of the front end (None: nothing more).
 BOTH, PAGE = ("window", "page"), ("page",)
 ROWS = (
     ("at start the focus is in Число 1, whose whole text is read", BOTH, None, None, (),
-     lambda want, shown: ["^Число 1 ", shown("Число 1")], None),
+     lambda want, front: ["^Число 1 ", front.text("Число 1")], None),
     ("Enter in Число 2 speaks the starting texts' sum, then its words", BOTH,
-     (AS_STARTED, AS_STARTED), "Число 2", ("Return",), sum_then_words, None),
+     (AS_STARTED, AS_STARTED), "Число 2", ("Return",), sum_then_words, focus_after_compute),
     ("Enter in Число 2 speaks a typed pair's sum, then its words", BOTH,
-     ("  20 999 ", "+1"), "Число 2", ("Return",), sum_then_words, None),
+     ("  20 999 ", "+1"), "Число 2", ("Return",), sum_then_words, focus_after_compute),
     ("the report is read line by line", BOTH, None, "Отчет", ("ctrl+Home", "Down"),
-     lambda want, shown: ["^" + want["report"].split("\r\n")[1]], None),
+     lambda want, front: [want["report"].split("\r\n")[1] + "$"], None),
     ("Изчисти takes the focus to Число 1", BOTH, None, "Изчисти", ("space",),
-     lambda want, shown: ["^Число 1 "], None),
+     lambda want, front: ["^Число 1 "], None),
     ("a digit typed after Изчисти lands in Число 1", BOTH, None, None, ("7",),
-     lambda want, shown: ["^7"], ("Число 1", "7")),
+     lambda want, front: ["^7"], lambda front: front.wait_text("Число 1", "7")),
     # Past the box's limit: the page takes it through its debugging pipe, as no key can.
     ("the error dialog's message is spoken as it opens", PAGE,
      ("9" * 200, "1"), "Число 2", ("Return",),
-     lambda want, shown: ["Velmora — грешка", *want["failure"].split("\n")], None),
+     lambda want, front: ["Velmora — грешка", *want["failure"].split("\n")], None),
 )
 
 
@@ -93,8 +106,11 @@ def said_in_order(utterances, texts):
     be said whole: no digit may follow it."""
     said, start = "\n".join(utterances), 0
     for text in texts:
-        pattern = "^" + re.escape(text[1:]) if text.startswith("^") else re.escape(text)
+        opens, ends = text.startswith("^"), text.endswith("$")
+        text = text[opens:len(text) - ends]
+        pattern = ("^" if opens else "") + re.escape(text)
         pattern += r"(?!\d)" if text[-1].isdigit() else ""
+        pattern += "$" if ends else ""
         found = re.compile(pattern, re.M).search(said, start)
         if not found:
             return False
@@ -133,7 +149,31 @@ class Orca:
         assert self.process.poll() is None, "Orca stopped at start"
 
     def started(self):
-        return self.log.exists() and "ORCA: Startup complete" in self.log.read_text("utf-8")
+        return self.log.exists() and all(
+            line in self.log.read_text("utf-8") for line in ORCA_READY)
+
+    def log_size(self):
+        return len(self.log.read_text("utf-8"))
+
+    def took_focus(self, name, since):
+        """Whether Orca, since that point of its log, set its locus of focus to the control of that
+        name. Orca 43 logs "Changing locusOfFocus from … to [text | Число 2]", Orca 48 "Request to
+        set locus of focus to [entry: 'Число 2']", also where its locus was there already, as when
+        it comes to a focus that left and came back only after both moves. A control that takes
+        the focus is not always heard: Orca 48 takes a box of the page silently where it heard
+        the box's caret move before its focus."""
+        found = re.compile(r"locus ?of ?focus (?:from .* )?to \[[\w ]+(?: \||:) '?" +
+                           re.escape(name) + r"'?\]", re.I)
+        return found.search(self.log.read_text("utf-8"), since) is not None
+
+    def fresh(self, since):
+        """Whether Orca, since that point of its log, dropped what it made of the controls. Orca 48
+        keeps a control's text and description and drops them every 2 s ("GENERATOR: Clearing
+        cache."): a description changed before that, as by a compute within 2 s of the last, is
+        spoken as it was. A row's keys wait for the next drop, as a pupil's typing would; Orca 43
+        keeps nothing."""
+        log = self.log.read_text("utf-8")
+        return CACHE_CLEARED not in log or CACHE_CLEARED in log[since:]
 
     def stop(self):
         if self.process:
@@ -214,11 +254,14 @@ class FrontEnd:
     def focus(self, name):
         self.control(name).queryComponent().grabFocus()
 
+    def wait_focus(self, name):
+        wait_for(f"focus in {name}", lambda: self.control(name).getState().contains(
+            at.STATE_FOCUSED))
+
     def type(self, name, text):
         """Types a text into a box as a pupil does, over what it held."""
         self.focus(name)
-        wait_for(f"focus in {name}", lambda: self.control(name).getState().contains(
-            at.STATE_FOCUSED))
+        self.wait_focus(name)
         key("ctrl+a", "BackSpace")
         if text:
             subprocess.run(["xdotool", "type", "--delay", "30", "--", text], check=True)
@@ -241,7 +284,16 @@ class Window(FrontEnd):
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         super().__init__([velmora], env=env)
         wait_for("frame of the program", self.application)
+        self.qt = tuple(int(part) for part in self.application().get_toolkit_version().split("."))
+        print("The window on Qt " + ".".join(map(str, self.qt)))
         self.focus_window()
+
+    @property
+    def sum_takes_focus(self):
+        """After a compute the window announces the sum where Qt can announce a text, from 6.8 on;
+        before, it moves the focus to Сума, whose text is the sum and whose description the
+        words."""
+        return self.qt < (6, 8)
 
     def root(self):
         return self.application()[0]
@@ -249,6 +301,7 @@ class Window(FrontEnd):
 
 class Page(FrontEnd):
     kind = "page"
+    sum_takes_focus = False  # the page announces the sum where the focus is
 
     def __init__(self, page, chromium_js, work):
         # The launch options of the other web tests, read from their one list, and the debugging
@@ -320,11 +373,24 @@ class Page(FrontEnd):
         os.close(self.answers)
 
 
+def quiet(orca, seconds=0.5):
+    """A probe that holds once Orca has said nothing new for that long."""
+    last = [len(orca.utterances()), time.monotonic()]
+
+    def probe():
+        count = len(orca.utterances())
+        if count != last[0]:
+            last[:] = [count, time.monotonic()]
+        return time.monotonic() - last[1] >= seconds
+
+    return probe
+
+
 def run_rows(front, orca, expected_for, mark):
     """Runs the rows of this front end in order; returns the names of those that failed. The mark
     is the count of utterances before what a row's keys make Orca say."""
     failed, want = [], None
-    for name, fronts, operands, focus, keys, expect, holds in ROWS:
+    for name, fronts, operands, focus, keys, expect, then in ROWS:
         if front.kind not in fronts:
             continue
         try:
@@ -339,20 +405,22 @@ def run_rows(front, orca, expected_for, mark):
                     else:
                         front.put(box, text)
             if focus and not front.control(focus).getState().contains(at.STATE_FOCUSED):
-                mark = len(orca.utterances())
+                mark, since = len(orca.utterances()), orca.log_size()
                 front.focus(focus)
-                wait_for(f"utterance of {focus} as it takes the focus",
-                         lambda: any(u.startswith(focus) for u in orca.utterances()[mark:]),
+                wait_for(f"focus of Orca on {focus}", lambda: orca.took_focus(focus, since),
                          said=lambda: orca.utterances()[mark:])
+                wait_for("end of what Orca says of it", quiet(orca))
             if keys:
+                since = orca.log_size()
+                wait_for("fresh look of Orca at the controls", lambda: orca.fresh(since))
                 mark = len(orca.utterances())
                 key(*keys)
-            texts = expect(want, front.text)
+            texts = expect(want, front)
             wait_for(" then ".join(repr(t) for t in texts),
                      lambda: said_in_order(orca.utterances()[mark:], texts),
                      said=lambda: orca.utterances()[mark:])
-            if holds:
-                front.wait_text(*holds)
+            if then:
+                then(front)
             print(f"ok: {name}" + "".join(f"\n    {u!r}" for u in orca.utterances()[mark:]))
         except AssertionError as error:
             failed.append(name)
