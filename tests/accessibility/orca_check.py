@@ -22,6 +22,7 @@ import time
 from pathlib import Path
 
 import pyatspi as at
+from gi.repository import GLib
 
 AS_STARTED = "<as started>"
 BOX_LIMIT = 65  # characters a pupil can type into an operand box
@@ -212,7 +213,13 @@ def key(*keys):
 
 
 def descendants(accessible):
-    for child in accessible:
+    """The controls under an accessible object; none under one that went away meanwhile, as a part
+    of a page that Chromium builds anew while the page loads."""
+    try:
+        children = list(accessible)
+    except GLib.GError:
+        return
+    for child in children:
         if child is not None:
             yield child
             yield from descendants(child)
