@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <memory>
 
 #include "form/control_table.h"
@@ -50,6 +51,18 @@ void showUntilPainted(QWidget& window) {
     window.removeEventFilter(&probe);
 }
 
+// Each window in the style its program draws it in, set before a benchmark's loop: Velmora in the
+// one it chooses for itself, plain Qt widgets in the platform's default.
+QString platformStyle;
+
+void inVelmorasStyle() {
+    QApplication::setStyle(QString::fromLatin1(velmora::windowsStyle));
+}
+
+void inPlatformStyle() {
+    QApplication::setStyle(platformStyle);
+}
+
 QFont formFont() {
     return QFont(QStringLiteral("Times New Roman"), 12);
 }
@@ -67,12 +80,13 @@ void firstFrame(benchmark::State& state, MakeWindow makeWindow) {
 }
 
 void BM_VelmoraFirstFrame(benchmark::State& state) {
+    inVelmorasStyle();
     firstFrame(state, [] { return std::make_unique<velmora::Velmora>(); });
 }
 BENCHMARK(BM_VelmoraFirstFrame)->Unit(benchmark::kMicrosecond);
 
 // The form as Qt Designer would build it: the same eleven controls with their texts, places and
-// sizes, in the application's style and the platform's default font, with nothing else set.
+// sizes, in the platform's default style and font, with nothing else set.
 QWidget* makeDesignerControl(const velmora::ControlDescriptor& row, QWidget* form) {
     const QString text = velmora::fromUtf8(row.text);
     switch (row.array) {
@@ -104,12 +118,14 @@ std::unique_ptr<QWidget> makeDesignerForm() {
 }
 
 void BM_ReferenceFirstFrame(benchmark::State& state) {
+    inPlatformStyle();
     firstFrame(state, makeDesignerForm);
 }
 BENCHMARK(BM_ReferenceFirstFrame)->Unit(benchmark::kMicrosecond);
 
 // For information: the cheapest window of the same size, a bare widget with one label.
 void BM_BareWindowFirstFrame(benchmark::State& state) {
+    inPlatformStyle();
     firstFrame(state, [] {
         auto window = std::make_unique<QWidget>();
         window->setFixedSize(625, 431);
@@ -129,6 +145,7 @@ void settle(benchmark::State& state) {
 }
 
 void BM_VelmoraClickToReport(benchmark::State& state) {
+    inVelmorasStyle();
     velmora::Velmora form;
     showUntilPainted(form);
     for (auto _ : state) {
@@ -145,6 +162,7 @@ QString defaultReport() {
 }
 
 void BM_ReferenceSetPlainText(benchmark::State& state) {
+    inPlatformStyle();
     const QString report = defaultReport();
     QWidget window;
     window.setFixedSize(625, 431);
@@ -165,8 +183,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    velmora::preferWindowsStyle();  // the program's own, in which the reference is drawn as well
     QApplication application(argc, argv);
+    platformStyle = QApplication::style()->name();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

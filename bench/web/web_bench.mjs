@@ -5,13 +5,14 @@
 // slow machine as on a fast one. Medians over VELMORA_BENCH_RUNS runs (30 by default):
 //   node bench/web/web_bench.mjs
 // It needs the page (scripts/web) and, for the core's ratio, build/bench/core_bench (scripts/test builds it).
+// The core in wasm runs in a node of its own in V8's optimising tier alone (core_in_wasm.mjs).
 // Last come Lighthouse's four scores for the page on a phone (lighthouse.mjs).
 import { chromium } from "@playwright/test";
 import chromiumLaunch from "../../tests/web/chromium.js";
+import { firstOperand, measureCoreInWasm, secondOperand } from "./core_in_wasm.mjs";
 import { lighthouseScores } from "./lighthouse.mjs";
 import { execFileSync } from "node:child_process";
 import { existsSync, mkdtempSync, rmSync, writeFileSync } from "node:fs";
-import { createRequire } from "node:module";
 import os from "node:os";
 import path from "node:path";
 import { fileURLToPath, pathToFileURL } from "node:url";
@@ -21,10 +22,6 @@ const pageFile = process.env.VELMORA_PAGE ?? path.join(root, "build-web/velmora.
 const moduleFile = path.join(path.dirname(pageFile), "velmora.js");
 const coreBench = process.env.VELMORA_CORE_BENCH ?? path.join(root, "build/bench/core_bench");
 const runs = Math.max(20, Number(process.env.VELMORA_BENCH_RUNS ?? 30));
-
-// The operands of BM_FullReport (bench/core_bench_words.cpp): a sum with 22 non-zero groups.
-const firstOperand = "43141592653589793238462643383279502884197169399375105820974944592";
-const secondOperand = "52718281828459045235360287471352662497757247093699959574966967627";
 
 function median(values) {
   const sorted = [...values].sort((a, b) => a - b);
@@ -39,41 +36,6 @@ function report(name, velmora, reference, unit, goal) {
     `${name}\n  Velmora ${velmora.toFixed(3)} ${unit}, reference ${reference.toFixed(3)} ${unit}:` +
       ` ratio ${ratio.toFixed(2)}, ${verdict} the goal of at most ${goal}`,
   );
-}
-
-// The whole compute in wasm under node: both operands set and "Изчисли" clicked, per command.
-async function coreInWasm() {
-  const createVelmora = createRequire(import.meta.url)(moduleFile);
-  const core = await createVelmora();
-  const form = new core.Form();
-  const batch = 200;
-  const compute = (first, second) => {
-    form.typed(3, first);
-    form.typed(4, second);
-    const { failure } = form.click(0);
-    if (failure !== "") throw new Error(failure);
-  };
-  const once = () => compute(firstOperand, secondOperand);
-  // V8 runs wasm first in its baseline tier and moves hot functions to the optimising one only
-  // after a while, later or sooner from one build to the next: on this machine the time per
-  // compute settled after 4,000 to 7,000 of them. The runs start well after that, as the native
-  // benchmark's do.
-  const warmUp = 20000;
-  for (let i = 0; i < warmUp; ++i) once();
-  const times = [];
-  for (let run = 0; run < runs; ++run) {
-    const start = process.hrtime.bigint();
-    for (let i = 0; i < batch; ++i) once();
-    times.push(Number(process.hrtime.bigint() - start) / 1e3 / batch);
-  }
-  // The two reports the page is to show, read outside the timed runs.
-  const reportOf = (first, second) => {
-    compute(first, second);
-    return form.text(1);
-  };
-  const reports = [reportOf(firstOperand, secondOperand), reportOf(secondOperand, firstOperand)];
-  form.delete();
-  return { micros: median(times), reports };
 }
 
 // BM_FullReport of the native core_bench, its median over as many repetitions.
@@ -235,11 +197,11 @@ async function inChromium(reports) {
 }
 
 async function main() {
-  const wasm = await coreInWasm();
+  const wasm = measureCoreInWasm(moduleFile, runs);
   if (existsSync(coreBench)) {
     report(
-      "The whole compute in wasm under node (both operands set, then Изчисли), against the " +
-        "native BM_FullReport",
+      "The whole compute in wasm under node (both operands set, then Изчисли), in V8's " +
+        "optimising tier alone (node --no-liftoff), against the native BM_FullReport",
       wasm.micros,
       nativeFullReport(),
       "µs",
@@ -247,7 +209,8 @@ async function main() {
     );
   } else {
     console.log(
-      `No ${coreBench} (scripts/test builds it): the core in wasm takes ${wasm.micros} µs`,
+      `No ${coreBench} (scripts/test builds it): the core in wasm takes ${wasm.micros} µs` +
+        " in V8's optimising tier alone (node --no-liftoff)",
     );
   }
   await inChromium(wasm.reports);

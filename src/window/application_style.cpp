@@ -11,7 +11,7 @@ namespace velmora {
 // QApplication reads the variable as it starts; a -style argument still overrides it.
 void preferWindowsStyle() {
     if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE")) {
-        qputenv("QT_STYLE_OVERRIDE", QByteArrayLiteral("Windows"));
+        qputenv("QT_STYLE_OVERRIDE", QByteArray(windowsStyle));
     }
 }
 

@@ -12,4 +12,7 @@ namespace velmora {
 // Fusion, draws the buttons' faces as gradients of paler colours.
 void preferWindowsStyle();
 
+// The name of that style among Qt's styles.
+inline constexpr char windowsStyle[] = "Windows";
+
 }  // namespace velmora

@@ -4,9 +4,10 @@
 // Runs first, as a classic script in plain old JavaScript, so that it runs in any browser that
 // runs scripts at all. It marks the page as started by its script, which hides the notice that
 // the page holds for a script that never runs, before anything is painted. A browser without
-// what the core needs, WebAssembly with its exception handling (the core is built with it) and
-// module scripts for the page, gets the notice back with its cause and no form: the page would
-// otherwise stay blank. A failure later, while the core starts, main.js shows the same way.
+// what the core needs, WebAssembly with its exception handling (the core is built with it, and
+// with bulk memory, which every browser that has wasm's exceptions has too) and module scripts
+// for the page, gets the notice back with its cause and no form: the page would otherwise stay
+// blank. A failure later, while the core starts, main.js shows the same way.
 (function () {
   // The smallest module with a tag and a try block that catches it, section by section.
   // prettier-ignore
