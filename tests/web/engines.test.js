@@ -8,7 +8,7 @@ const { pageCases } = require("./page_cases.js");
 const { playwrightDriver } = require("./drivers/playwright.js");
 
 for (const { name, run } of pageCases) {
-  test(name, async ({ page, context }) => {
+  test(`Chromium: ${name}`, async ({ page, context }) => {
     // A copy and a paste reach the clipboard as the pupil's keys would.
     await context.grantPermissions(["clipboard-read", "clipboard-write"]);
     // As in Chromium's own tests, the page asks for nothing outside its file and raises no error.

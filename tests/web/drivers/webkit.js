@@ -6,7 +6,10 @@
 // speaks WebDriver to it.
 const { Builder, Key } = require("selenium-webdriver");
 const { execFileSync, spawn } = require("node:child_process");
+const { mkdirSync, mkdtempSync, rmSync, writeFileSync } = require("node:fs");
 const net = require("node:net");
+const os = require("node:os");
+const path = require("node:path");
 const { pathToFileURL } = require("node:url");
 const { pageFile } = require("../native.js");
 const { findControl, statusText, isReady, splitKeys } = require("./in_page.js");
@@ -35,13 +38,33 @@ async function untilListening(url, driverProcess) {
   throw new Error("WebKitWebDriver did not start");
 }
 
+// MiniBrowser's toolbar would keep its window at least 447 px wide; GTK's style for it, in a
+// settings folder of the session's own, narrows its buttons and address box so the page can
+// have 360 px, in GTK 3 or 4, whichever the MiniBrowser of the release is built with.
+function narrowToolbar() {
+  const settings = mkdtempSync(path.join(os.tmpdir(), "velmora-webkit-"));
+  for (const gtk of ["gtk-3.0", "gtk-4.0"]) {
+    mkdirSync(path.join(settings, gtk));
+    writeFileSync(
+      path.join(settings, gtk, "gtk.css"),
+      "button, entry { padding: 0; min-width: 0; }\n",
+    );
+  }
+  return settings;
+}
+
 // The environment given to the browser: JavaScriptCore reads its options from JSC_ variables.
 async function startSession(environment) {
   const port = await freePort();
+  const settings = narrowToolbar();
   const driverProcess = spawn("WebKitWebDriver", [`--port=${port}`], {
-    env: { ...process.env, ...environment },
+    env: { ...process.env, XDG_CONFIG_HOME: settings, ...environment },
     stdio: ["ignore", "ignore", "inherit"],
   });
+  const stopDriver = () => {
+    driverProcess.kill();
+    rmSync(settings, { recursive: true, force: true });
+  };
   const url = `http://127.0.0.1:${port}`;
   try {
     await untilListening(url, driverProcess);
@@ -49,9 +72,9 @@ async function startSession(environment) {
       .usingServer(url)
       .withCapabilities({ browserName: "MiniBrowser", "webkitgtk:browserOptions": { args: [] } })
       .build();
-    return { session, stop: () => session.quit().finally(() => driverProcess.kill()) };
+    return { session, stop: () => session.quit().finally(stopDriver) };
   } catch (error) {
-    driverProcess.kill();
+    stopDriver();
     throw error;
   }
 }
@@ -76,6 +99,12 @@ async function sessionDriver(session) {
       await window.setRect({ width, height });
       const [innerWidth, innerHeight] = await evaluate(() => [innerWidth, innerHeight]);
       await window.setRect({ width: 2 * width - innerWidth, height: 2 * height - innerHeight });
+      const room = await evaluate(() => [innerWidth, innerHeight]);
+      if (room[0] !== width || room[1] !== height) {
+        throw new Error(
+          `MiniBrowser gives the page ${room.join(" × ")} px, not ${width} × ${height}`,
+        );
+      }
     },
     focus: async (name) => session.executeScript("arguments[0].focus()", await control(name)),
     async type(name, text) {
