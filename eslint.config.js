@@ -7,7 +7,9 @@ const js = require("@eslint/js");
 const globals = require("globals");
 
 module.exports = [
-  { ignores: ["build*/**", "node_modules/**", "test-results/**", "playwright-report/**"] },
+  {
+    ignores: ["build*/**", "dist/**", "node_modules/**", "test-results/**", "playwright-report/**"],
+  },
   js.configs.recommended,
   {
     files: ["src/web/**/*.{js,mjs}"],
