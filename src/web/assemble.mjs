@@ -117,13 +117,16 @@ const page = html
   );
 
 // The page's own Content-Security-Policy, before anything it governs: its own scripts and style
-// and the compile of the core's wasm, pictures only from inside the page (its icon), and no
-// connection, form submission or base address at all, wherever the page is opened from.
+// and the compile of the core's wasm, pictures only from inside the page (its icon), on a server
+// its service worker and manifest from its own site, and no connection, form submission or base
+// address at all, wherever the page is opened from.
 const policy = [
   "default-src 'none'",
   `script-src ${allowed.script.join(" ")} 'wasm-unsafe-eval'`,
   `style-src ${allowed.style.join(" ")}`,
   "img-src data:",
+  "worker-src 'self'",
+  "manifest-src 'self'",
   "connect-src 'none'",
   "form-action 'none'",
   "base-uri 'none'",
