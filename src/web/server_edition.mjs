@@ -11,7 +11,7 @@
 // files it keeps: a new version of either makes a new worker, which the browser takes the next
 // time it loads the page.
 import { createHash } from "node:crypto";
-import { copyFileSync, mkdirSync, readFileSync, writeFileSync } from "node:fs";
+import { copyFileSync, mkdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import path from "node:path";
 import process from "node:process";
@@ -66,6 +66,8 @@ const manifest = {
   })),
 };
 
+// The folder holds the edition alone, nothing left from an earlier build.
+rmSync(folder, { recursive: true, force: true });
 mkdirSync(folder, { recursive: true });
 const into = (name) => path.join(folder, name);
 copyFileSync(page, into(pageName));
