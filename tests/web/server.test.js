@@ -17,6 +17,8 @@ const reportTool =
 const [policy] = readFileSync(path.join(root, "README.md"), "utf8").match(
   /(?<=^Content-Security-Policy: ).+$/m,
 );
+// How long the browser may take to fetch and install a worker on a busy machine.
+const settled = 20_000;
 const types = { html: "text/html; charset=utf-8", js: "text/javascript", webmanifest: "text/json" };
 
 test("the edition installs, takes a new version, and computes with the server gone", async ({
@@ -53,7 +55,7 @@ test("the edition installs, takes a new version, and computes with the server go
     const devTools = await context.newCDPSession(page);
     const errorsOf = async () =>
       (await devTools.send("Page.getInstallabilityErrors")).installabilityErrors;
-    await expect.poll(errorsOf).toEqual([]);
+    await expect.poll(errorsOf, { timeout: settled }).toEqual([]);
   });
   await test.step("a new version on the server replaces the one kept, after a reload", async () => {
     const [, version] = (await footer.innerText()).match(/версия (.+)$/);
@@ -69,7 +71,8 @@ test("the edition installs, takes a new version, and computes with the server go
     }
     await load(page.reload());
     await expect(footer).toHaveText("Велмора, версия 9.9.9");
-    await expect.poll(() => page.evaluate(() => caches.keys())).toEqual(["velmora-next"]);
+    const cacheNames = () => page.evaluate(() => caches.keys());
+    await expect.poll(cacheNames, { timeout: settled }).toEqual(["velmora-next"]);
   });
   await test.step("with the server gone, the page kept computes the whole report", async () => {
     server.close().closeAllConnections();
