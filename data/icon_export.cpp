@@ -2,12 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Writes the window's icon as PNG files for the hicolor theme: DIR/NxN/velmora.png for each size N
-// named on the command line. Runs at build time under the offscreen platform.
+// named on the command line. Runs at build time under the offscreen platform. With --qt-version
+// it prints the version of the Qt that draws, which the page records among its tools.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
 #include <QTextStream>
+#include <QtGlobal>
+#include <cstdio>
+#include <string_view>
 
 #include "window/app_icon.h"
 
@@ -26,6 +30,10 @@ bool exportIcon(const QDir& root, int size) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc == 2 && std::string_view(argv[1]) == "--qt-version") {
+        std::puts(qVersion());
+        return 0;
+    }
     const QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = QGuiApplication::arguments();

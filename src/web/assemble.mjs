@@ -5,9 +5,10 @@
 // icon that the template names go inside it (the core's glue as a classic script, the page's
 // modules as one module script, the wasm as base64 in a data block, the icon as a data URI), so
 // the page needs no other file and no network.
-//   node assemble.mjs TEMPLATE OUTPUT [NAME=FILE]...
+//   node assemble.mjs TEMPLATE OUTPUT [--FIELD=TEXT]... [NAME=FILE]...
 // A NAME=FILE pair says where a name of the template lies when it is not beside the template
-// (the built core, the drawn icon).
+// (the built core, the drawn icon); a --FIELD=TEXT fills each {{FIELD}} of the template (the
+// version, and the toolchain the page was built with).
 import { Buffer } from "node:buffer";
 import { createHash } from "node:crypto";
 import { readFileSync, writeFileSync } from "node:fs";
@@ -15,9 +16,11 @@ import path from "node:path";
 import process from "node:process";
 
 const [template, output, ...given] = process.argv.slice(2);
-const placed = new Map(
-  given.map((pair) => [pair.slice(0, pair.indexOf("=")), pair.slice(pair.indexOf("=") + 1)]),
+const split = (pair) => [pair.slice(0, pair.indexOf("=")), pair.slice(pair.indexOf("=") + 1)];
+const fields = new Map(
+  given.filter((pair) => pair.startsWith("--")).map((pair) => split(pair.slice(2))),
 );
+const placed = new Map(given.filter((pair) => !pair.startsWith("--")).map(split));
 const fileOf = (name) => placed.get(name) ?? path.join(path.dirname(template), name);
 const read = (name) => readFileSync(fileOf(name), "utf8");
 
@@ -81,7 +84,14 @@ const dataUri = (name, type) =>
 const dataBlock = (type, id, name) =>
   `<script type="${type}" id="${id}">${readFileSync(fileOf(name)).toString("base64")}</script>`;
 
-const html = read(path.basename(template));
+const escaped = (text) =>
+  text.replace(/[&<>"]/g, (c) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;" })[c]);
+const html = read(path.basename(template)).replace(/\{\{(\w+)\}\}/g, (_, field) => {
+  if (!fields.has(field)) {
+    throw new Error(`the template's {{${field}}} is not given: --${field}=TEXT`);
+  }
+  return escaped(fields.get(field));
+});
 // The policy allows no attribute of style and no handler in the markup, only elements.
 if (/\s(style|on[a-z]+)=/i.test(html)) {
   throw new Error("the page holds a style or an event handler attribute, which its policy refuses");
@@ -107,13 +117,16 @@ const page = html
   );
 
 // The page's own Content-Security-Policy, before anything it governs: its own scripts and style
-// and the compile of the core's wasm, pictures only from inside the page (its icon), and no
-// connection, form submission or base address at all, wherever the page is opened from.
+// and the compile of the core's wasm, pictures only from inside the page (its icon), on a server
+// its service worker and manifest from its own site, and no connection, form submission or base
+// address at all, wherever the page is opened from.
 const policy = [
   "default-src 'none'",
   `script-src ${allowed.script.join(" ")} 'wasm-unsafe-eval'`,
   `style-src ${allowed.style.join(" ")}`,
   "img-src data:",
+  "worker-src 'self'",
+  "manifest-src 'self'",
   "connect-src 'none'",
   "form-action 'none'",
   "base-uri 'none'",

@@ -74,6 +74,8 @@ test("the page runs under its own policy, which allows no eval and no connection
     expect(policy.get(name)).not.toContain("'unsafe-inline'");
     expect(policy.get(name)).not.toContain("'unsafe-eval'");
   }
+  // Opened from a file, the page offers itself as no app: it names no manifest.
+  await expect(page.locator('link[rel="manifest"]')).toHaveCount(0);
   // Under it, the core starts (the fixture fails on any violation) and computes.
   const [expected] = native([["-98", "5"]]);
   await type(page, "Число 1", "-98");

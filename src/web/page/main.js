@@ -4,7 +4,8 @@
 // Starts the page: starts the core, builds the form from its control table, shows the texts the
 // load left in the boxes, wires the commands, copying, printing and the failure dialog and lays
 // the form out for the room it has. Then the page is ready to compute; where there is a keyboard,
-// the first operand box takes the focus before the first frame is painted.
+// the first operand box takes the focus before the first frame is painted. Served, it then offers
+// itself for use without a network (offline.js).
 import { startCore } from "./core.js";
 import { buildForm } from "./form.js";
 import { createBoxes } from "./boxes.js";
@@ -14,6 +15,7 @@ import { createFailureDialog } from "./failure_dialog.js";
 import { layOut } from "./layout.js";
 import { preparePrint } from "./print.js";
 import { showCannotStart } from "./cannot_start.js";
+import { offerOffline } from "./offline.js";
 
 async function start() {
   const failure = createFailureDialog(document.getElementById("failure"));
@@ -37,6 +39,7 @@ async function start() {
   document.title = core.caption();
   document.documentElement.dataset.ready = "true";
   performance.mark("velmora-ready");
+  offerOffline();
 }
 
 start().catch(showCannotStart);
