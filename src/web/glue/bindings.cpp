@@ -21,8 +21,8 @@
 
 #include "form/after_command.h"
 #include "form/control_table.h"
-#include "form/json_text.h"
 #include "state/boxes.h"
+#include "web/glue/json_text.h"
 #include "web/glue/table_values.h"
 #include "web/glue/web_form.h"
 

@@ -4,7 +4,7 @@
 #include "web/glue/web_form.h"
 
 #include "form/control_table.h"
-#include "form/json_text.h"
+#include "web/glue/json_text.h"
 
 namespace velmora {
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "form/json_text.h"
+#include "web/glue/json_text.h"
 
 #include <array>
 #include <cstdio>
