@@ -3,6 +3,8 @@
 
 #include "form/after_command.h"
 
+#include <algorithm>
+
 namespace velmora {
 
 bool enterComputesIn(Box box) {
@@ -25,18 +27,20 @@ AfterCommand afterCommand(Button button, SumHeard heard, std::string_view sum,
     return {};
 }
 
+// Line by line: each is appended at once, without the blanks at its ends.
 std::string asPhrase(std::string_view spelled) {
+    constexpr std::string_view blanks = " \r";
     std::string words;
-    for (const char c : spelled) {
-        const bool blank = c == ' ' || c == '\r' || c == '\n';
-        if (!blank) {
-            words.push_back(c);
-        } else if (!words.empty() && words.back() != ' ') {
-            words.push_back(' ');
+    std::size_t lineStart = 0;
+    while (lineStart < spelled.size()) {
+        const std::size_t lineEnd = std::min(spelled.find('\n', lineStart), spelled.size());
+        const std::string_view line = spelled.substr(lineStart, lineEnd - lineStart);
+        const std::size_t first = line.find_first_not_of(blanks);
+        if (first != std::string_view::npos) {
+            words += words.empty() ? "" : " ";
+            words.append(line.substr(first, line.find_last_not_of(blanks) + 1 - first));
         }
-    }
-    if (!words.empty() && words.back() == ' ') {
-        words.pop_back();
+        lineStart = lineEnd + 1;
     }
     return words;
 }

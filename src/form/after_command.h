@@ -50,7 +50,7 @@ AfterCommand afterCommand(Button button, SumHeard heard, std::string_view sum,
                           std::string_view spelled);
 
 // Words as the speller writes them, one line per group with blanks at both ends, as one phrase:
-// every run of blanks and line breaks becomes one blank.
+// the lines without those blanks, joined by one blank.
 std::string asPhrase(std::string_view spelled);
 
 }  // namespace velmora

@@ -23,9 +23,9 @@
 #include <vector>
 
 #include "form/failure_message.h"
-#include "form/json_text.h"
 #include "form/starting_texts.h"
 #include "support/calculator.h"
+#include "web/glue/json_text.h"
 #include "window/box_text.h"
 
 namespace {

@@ -6,7 +6,7 @@
 //   const core = await createVelmora();
 //   const form = new core.Form();          // runs the load command
 //   form.typed(core.firstOperandBox, "12"); const answer = form.click(core.computeButton);
-//   form.text(core.reportBox); form.delete(); core.enterComputesIn(core.resultBox);
+//   form.text(core.reportBox); form.spoken(); form.delete(); core.enterComputesIn(core.resultBox);
 //   core.controlTable(); core.clientArea(); core.formBackground(); core.caption();
 // Texts cross as UTF-8 through two buffers in the wasm memory: the script writes a text into the
 // incoming one before typed, and every function that answers with a text leaves it in the
@@ -21,8 +21,8 @@
 
 #include "form/after_command.h"
 #include "form/control_table.h"
-#include "form/json_text.h"
 #include "state/boxes.h"
+#include "web/glue/json_text.h"
 #include "web/glue/table_values.h"
 #include "web/glue/web_form.h"
 
@@ -92,6 +92,10 @@ EMSCRIPTEN_KEEPALIVE void velmora_form_typed(WebForm* form, int box, std::size_t
 
 EMSCRIPTEN_KEEPALIVE std::size_t velmora_form_click(WebForm* form, int index) {
     return answer(form->click(index));
+}
+
+EMSCRIPTEN_KEEPALIVE std::size_t velmora_form_spoken(const WebForm* form) {
+    return answer(std::string(form->spoken()));
 }
 
 EMSCRIPTEN_KEEPALIVE int velmora_enter_computes_in(int box) {

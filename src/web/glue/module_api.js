@@ -67,11 +67,17 @@ Module.Form = class Form {
     Module._velmora_form_typed(this.form, box, handOver(kept));
   }
 
-  // The session's answer: { written, reportLocked, failure, focus, spoken }, the boxes the
-  // program wrote, the report's lock, why the command stopped ("" when it ended), the box that
-  // takes the focus (noBox when it stays) and what a screen reader is told.
+  // The session's answer: { written, reportLocked, failure, focus }, the boxes the program
+  // wrote, the report's lock, why the command stopped ("" when it ended) and the box that takes
+  // the focus (noBox when it stays). The texts are read apart, as the page shows them: the boxes'
+  // through text(), what a screen reader is told through spoken().
   click(index) {
     return JSON.parse(answer(Module._velmora_form_click(this.form, index)));
+  }
+
+  // What a screen reader is told after the last click; "" for nothing.
+  spoken() {
+    return answer(Module._velmora_form_spoken(this.form));
   }
 
   delete() {

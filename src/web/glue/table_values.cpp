@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "form/control_table.h"
-#include "form/json_text.h"
+#include "web/glue/json_text.h"
 
 namespace velmora {
 

@@ -3,13 +3,15 @@
 
 #include "web/glue/web_form.h"
 
+#include <utility>
+
 #include "form/control_table.h"
-#include "form/json_text.h"
+#include "web/glue/json_text.h"
 
 namespace velmora {
 
 std::string WebForm::click(int index) {
-    const SessionAnswer answer = session_.click(index);
+    SessionAnswer answer = session_.click(index);
     std::string written = "[";
     for (int box = 0; box < boxCount; ++box) {
         if (answer.written.at(boxIndex(boxAt(box)))) {
@@ -23,7 +25,7 @@ std::string WebForm::click(int index) {
     json.flag("reportLocked", answer.reportLocked);
     json.text("failure", answer.failure.value_or(""));
     json.number("focus", answer.after.focus ? *answer.after.focus : noBox);
-    json.text("spoken", answer.after.announcement);
+    spoken_ = std::move(answer.after.announcement);
     return json.close();
 }
 

@@ -28,10 +28,9 @@ export function wireCommands(core, form, controls, boxes, failure, status) {
       failure.show(answer.failure);
       return;
     }
-    const { focus, spoken } = answer;
-    announce(status, spoken);
-    if (focus !== core.noBox) {
-      controls.pole[focus].focus();
+    announce(status, form.spoken());
+    if (answer.focus !== core.noBox) {
+      controls.pole[answer.focus].focus();
     }
   };
 

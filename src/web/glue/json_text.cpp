@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 Velmora <maintainers@velmora.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "web/glue/json_text.h"
+
+#include <array>
+#include <cstdio>
+
+namespace velmora {
+
+namespace {
+
+bool needsEscape(char c) {
+    return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+}
+
+void appendEscaped(std::string& out, char c) {
+    if (c == '"' || c == '\\') {
+        out += '\\';
+        out += c;
+        return;
+    }
+    std::array<char, 7> escaped{};
+    std::snprintf(escaped.data(), escaped.size(), "\\u%04x", static_cast<unsigned>(c));
+    out += escaped.data();
+}
+
+}  // namespace
+
+// Each run of characters that JSON takes as they are is appended at once.
+void appendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    std::size_t runStart = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (needsEscape(text[at])) {
+            out.append(text.substr(runStart, at - runStart));
+            appendEscaped(out, text[at]);
+            runStart = at + 1;
+        }
+    }
+    out.append(text.substr(runStart));
+    out += '"';
+}
+
+}  // namespace velmora
