@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// A calculator on in-memory boxes with its word tables loaded, as the window has it after start.
+// A calculator on in-memory boxes with its word tables loaded, as a form session has it after
+// start.
 
 #include <string>
 
