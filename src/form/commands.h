@@ -26,13 +26,13 @@ public:
     Commands(CalculatorState& state, Boxes& boxes);
 
     void load();
-    void compute();
-    void clear();
 
     // The click of Buton(index); an index without a button does nothing.
     void click(int index);
 
 private:
+    void compute();
+    void clear();
     void ClearFields();
 
     Boxes& boxes_;

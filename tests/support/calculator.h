@@ -24,7 +24,7 @@ struct Calculator {
     std::string compute(std::string first, std::string second) {
         boxes.setText(firstOperandBox, std::move(first));
         boxes.setText(secondOperandBox, std::move(second));
-        commands.compute();
+        commands.click(computeButton);
         return boxes.text(reportBox);
     }
     std::string result() const { return boxes.text(resultBox); }
