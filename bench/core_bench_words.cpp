@@ -47,13 +47,13 @@ void BM_FullReport(benchmark::State& state) {
     velmora::MemoryBoxes boxes(firstOperand, secondOperand);
     velmora::Commands commands(calculator, boxes);
     commands.load();
-    commands.compute();
+    commands.click(velmora::computeButton);
     if (groupLines(boxes.text(velmora::reportBox)) != 22) {
         state.SkipWithError("the operands no longer give 22 group lines");
         return;
     }
     for (auto _ : state) {
-        commands.compute();
+        commands.click(velmora::computeButton);
         benchmark::ClobberMemory();
     }
 }

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The three commands of the window: load fills the word tables; compute empties the report box,
+// The three commands of the form: load fills the word tables; compute empties the report box,
 // reads both operands and computes (PrepareOperands ends with ComputeSum), spells the result and
 // locks the report box; clear empties the four working boxes and unlocks the report box.
-// Errors of the procedures pass through unchanged: the window's handler catches them.
+// Errors of the procedures pass through unchanged: the form session catches them.
 
 #include <optional>
 
@@ -26,13 +26,13 @@ public:
     Commands(CalculatorState& state, Boxes& boxes);
 
     void load();
-    void compute();
-    void clear();
 
     // The click of Buton(index); an index without a button does nothing.
     void click(int index);
 
 private:
+    void compute();
+    void clear();
     void ClearFields();
 
     Boxes& boxes_;

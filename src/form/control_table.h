@@ -56,6 +56,9 @@ struct ControlDescriptor {
     std::optional<Box> labelFor;  // for a label, the box it names, so screen readers tie them
 };
 
+// The characters a pupil can type or paste into an operand box; the boxes' tooltip names it.
+inline constexpr int operandLimit = 65;
+
 // A label that names no box, as the page's script is told it.
 inline constexpr int noBox = -1;
 

@@ -3,10 +3,11 @@
 
 #include "form/form_session.h"
 
-#include <exception>
+#include <stdexcept>
 
 #include "form/failure_message.h"
 #include "form/starting_texts.h"
+#include "state/checked_table.h"
 
 namespace velmora {
 
@@ -17,7 +18,9 @@ FormSession::FormSession(SumHeard sumHeard) : commands_(state_, boxes_), sumHear
 }
 
 // The procedures handle no errors; a command that stops keeps what it had written, and the
-// answer shows that too.
+// answer shows that too. Only the errors the procedures raise become the pupil's message: an
+// index outside a table and words past the room of their lines. Any other error is a fault of
+// the program, and ends it.
 SessionAnswer FormSession::click(int index) {
     const std::optional<Button> button = buttonAt(index);
     SessionAnswer answer;
@@ -26,7 +29,9 @@ SessionAnswer FormSession::click(int index) {
             commands_.click(*button);
             answer.after =
                 afterCommand(*button, sumHeard_, text(resultBox), boxes_.lastReportPiece());
-        } catch (const std::exception& error) {
+        } catch (const IndexOutOfRange& error) {
+            answer.failure = failureMessage(error);
+        } catch (const std::length_error& error) {
             answer.failure = failureMessage(error);
         }
     }

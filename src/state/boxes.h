@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The text boxes of the window, as the calculator's procedures see them: read or set the text of
-// box k and lock or unlock the report box. The window implements this with widgets, the tests and
-// benchmarks with MemoryBoxes. Texts are UTF-8; line breaks in the report are CR LF.
+// The five text boxes of the form, as the calculator's procedures see them: read or set the text
+// of box k and lock or unlock the report box. The form session holds them in memory (SessionBoxes,
+// a MemoryBoxes); each front end only shows them. Texts are UTF-8; report lines end in CR LF.
 
 #include <cstddef>
 #include <initializer_list>

@@ -3,8 +3,8 @@
 
 #pragma once
 // The one record that every procedure of the calculator reads and writes: the digit table, the two
-// word tables and the scalar working variables. The window owns exactly one; the procedures get
-// it by reference and keep nothing of their own between runs.
+// word tables and the scalar working variables. The form session owns exactly one; the procedures
+// get it by reference and keep nothing of their own between runs.
 
 #include <string>
 

@@ -4,7 +4,7 @@
 #pragma once
 // Fixed-bound tables of the calculator. Every element is reached through at(), which checks the
 // index against the table's bounds and raises IndexOutOfRange instead of touching memory outside
-// the table. The command handler turns that error into a message for the user.
+// the table. The form session turns that error into a message for the user.
 
 #include <array>
 #include <cstddef>

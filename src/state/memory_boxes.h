@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Boxes held in memory, for the tests, the benchmarks and the fuzzer: the same five texts and the
-// lock of the report box that the window has, without any widget.
+// Boxes held in memory: the five texts and the lock of the report box. They are the program's own
+// store, under the form session's SessionBoxes, and the tests', benchmarks' and fuzzer's boxes.
 
 #include <array>
 #include <string>

@@ -26,7 +26,7 @@ QPainterPath sumSign() {
 }
 
 // Draws the icon when the window system first asks for it, at the size it asks for, rather than
-// while the window is being built.
+// while the window is being built; drawn there, it takes BM_VelmoraFirstFrame past its goal.
 class IconEngine : public QIconEngine {
 public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {

@@ -66,38 +66,14 @@ QString objectName(const ControlDescriptor& row) {
            QString::number(row.index);
 }
 
-// The palettes of the controls, one for each kind and pair of colours: the labels share one, and
-// so do the boxes.
-class Palettes {
-public:
-    explicit Palettes(const QPalette& light) : light_(light) {}
-
-    QPalette of(const ControlDescriptor& row) {
-        const auto same = [&row](const ControlDescriptor& made) {
-            return made.array == row.array && made.background == row.background &&
-                   made.foreground == row.foreground;
-        };
-        for (const auto& [made, palette] : made_) {
-            if (same(made)) {
-                return palette;
-            }
-        }
-        return made_.emplace_back(row, controlPalette(row, light_)).second;
-    }
-
-private:
-    const QPalette& light_;
-    std::vector<std::pair<ControlDescriptor, QPalette>> made_;
-};
-
 // Only a label needs its face filled: boxes and buttons paint their whole rectangle themselves.
-void applyCommon(const ControlDescriptor& row, QWidget* control, Palettes& palettes) {
+void applyCommon(const ControlDescriptor& row, QWidget* control, const QPalette& light) {
     control->setObjectName(objectName(row));
     control->setGeometry(toPixels(row.place));
     control->setToolTip(fromUtf8(row.toolTip));
     control->setAccessibleName(fromUtf8(row.accessibleName));
     control->setAccessibleDescription(control->toolTip());
-    control->setPalette(palettes.of(row));
+    control->setPalette(controlPalette(row, light));
     control->setAutoFillBackground(row.array == ControlArray::etiket);
 }
 
@@ -131,11 +107,10 @@ void linkLabels(std::span<const ControlDescriptor> table, const ControlArrays& a
 ControlArrays buildControls(std::span<const ControlDescriptor> table, QWidget* form,
                             const QPalette& light) {
     ControlArrays arrays;
-    Palettes palettes(light);
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlDescriptor& row : table) {
         QWidget* control = makeControl(row, form, arrays);
-        applyCommon(row, control, palettes);
+        applyCommon(row, control, light);
         tabOrder.emplace_back(row.tabIndex, control);
     }
     chainTabOrder(std::move(tabOrder));

@@ -18,7 +18,8 @@ public:
     void setLocked(bool locked);
 
     // Shows a new text. Each line keeps the glyphs it was shaped into when it was laid out, so
-    // that drawing it does not shape it a second time.
+    // that drawing it does not shape it a second time; without that, BM_VelmoraFirstFrame misses
+    // its goal.
     void showText(const QString& text);
 
 protected:

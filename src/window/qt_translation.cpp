@@ -8,10 +8,11 @@
 
 namespace velmora {
 
-bool installQtTranslation(QTranslator& translator) {
+void installQtTranslation(QTranslator& translator) {
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    return translator.load(QStringLiteral("qtbase_bg"), folder) &&
-           QCoreApplication::installTranslator(&translator);
+    if (translator.load(QStringLiteral("qtbase_bg"), folder)) {
+        QCoreApplication::installTranslator(&translator);
+    }
 }
 
 }  // namespace velmora

@@ -11,7 +11,8 @@
 namespace velmora {
 
 // Loads Qt's Bulgarian translation into the translator, which must outlive its use, and installs
-// it in the application. Without the file Qt's texts stay in English, and the answer is false.
-bool installQtTranslation(QTranslator& translator);
+// it in the application. Without the file Qt's texts stay in English, which is all the program
+// can do about it.
+void installQtTranslation(QTranslator& translator);
 
 }  // namespace velmora

@@ -39,7 +39,7 @@ TEST(ComputeCommand, RunsItsStepsInOrder) {
     RecordingBoxes boxes("5", "-7");
     Commands commands(state, boxes);
     commands.load();
-    commands.compute();
+    commands.click(computeButton);
 
     // Empty the report, read both operands, two operand lines, three result lines, publish the
     // result, read it back, three lines about it, the words, and lock the report last.
@@ -100,7 +100,7 @@ TEST(ComputeCommand, OperandLongerThanTheTableStopsWithTheReportSoFar) {
     calculator.boxes.setText(resultBox, "+1");
     calculator.boxes.setText(firstOperandBox, std::string(120, '7'));
     try {
-        calculator.commands.compute();
+        calculator.commands.click(computeButton);
         FAIL() << "an operand of 120 digits must not fit the digit table";
     } catch (const IndexOutOfRange& error) {
         EXPECT_EQ(error.table(), Table::digitTable);

@@ -119,7 +119,7 @@ void SoakRun::compute() {
 
 void SoakRun::clear() {
     QTest::mouseClick(button(form_, clearButton), Qt::LeftButton);
-    core_.commands.clear();
+    core_.commands.click(clearButton);
     ++figures_.clears;
     for (QString& operand : expectedOperand_) {
         operand.clear();

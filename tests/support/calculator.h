@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// A calculator on in-memory boxes with its word tables loaded, as the window has it after start.
+// A calculator on in-memory boxes with its word tables loaded, as a form session has it after
+// start.
 
 #include <string>
 
@@ -23,7 +24,7 @@ struct Calculator {
     std::string compute(std::string first, std::string second) {
         boxes.setText(firstOperandBox, std::move(first));
         boxes.setText(secondOperandBox, std::move(second));
-        commands.compute();
+        commands.click(computeButton);
         return boxes.text(reportBox);
     }
     std::string result() const { return boxes.text(resultBox); }

@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
         typeInto(calculator, velmora::secondOperandBox, args[at + 1]);
         std::string failure;
         try {
-            calculator.commands.compute();
+            calculator.commands.click(velmora::computeButton);
         } catch (const std::exception& error) {
             failure = velmora::failureMessage(error);
         }

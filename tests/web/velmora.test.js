@@ -85,13 +85,13 @@ test("the page runs under its own policy, which allows no eval and no connection
   await expect(box(page, "Отчет")).toHaveValue(shown(expected.report));
 });
 
-// A lone half of a surrogate pair, written into a box as a program may: the core reads "?" for it
-// and the character after it, as the window's conversion gives it, and the box keeps the text.
+// A lone half of a surrogate pair, written into a box as a program may: the core reads no digit
+// for it and keeps the character after it, as in the window, and the box keeps the text.
 for (const [name, pair] of [
   ["Число 1", ["\uDE005", asStarted]],
   ["Число 2", [asStarted, "1\uD83D2\uD83D3"]],
 ]) {
-  test(`a lone surrogate half in ${name} reaches the core as in the window`, async ({ page }) => {
+  test(`a lone surrogate half in ${name} gives the window's report`, async ({ page }) => {
     const text = pair.find((operand) => operand !== asStarted);
     const [expected] = native([pair]);
     await writeInto(page, name, text);
@@ -133,6 +133,20 @@ test("the report box is locked but after Изчисти; the result and task box
       }
     });
   }
+});
+
+test("the core refuses an index that names no box with a RangeError, and goes on", async () => {
+  const core = await require(moduleFile)();
+  const form = new core.Form();
+  for (const refused of [
+    () => form.text(core.boxCount),
+    () => form.typed(-1, "1"),
+    () => core.enterComputesIn(core.boxCount),
+  ]) {
+    expect(refused).toThrow(RangeError);
+  }
+  form.click(core.computeButton);
+  expect(form.text(core.resultBox)).toBe(native([[asStarted, asStarted]])[0].result);
 });
 
 test("Tab follows the tab indices of the control table, as in the Qt window", async ({ page }) => {

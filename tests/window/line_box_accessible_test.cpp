@@ -4,7 +4,7 @@
 // What a screen reader reads of a single-line box: the whole text as one run of attributes, its
 // last character included. Qt's own interface of a line edit gives each character a run of no
 // width, which makes Orca drop the last character; once a Qt release no longer does, the last
-// test fails and the boxes' own interface can go.
+// test fails, and the boxes' own interface is then installed only on the releases before it.
 
 #include <QAccessible>
 #include <utility>

@@ -22,6 +22,7 @@
 #include "form/after_command.h"
 #include "form/control_table.h"
 #include "state/boxes.h"
+#include "state/checked_table.h"
 #include "web/glue/json_text.h"
 #include "web/glue/table_values.h"
 #include "web/glue/web_form.h"
@@ -38,6 +39,17 @@ std::string incoming;
 std::size_t answer(std::string text) {
     exchange = std::move(text);
     return exchange.size();
+}
+
+// An index from the script that names no box is the script's fault, not a failure to show the
+// pupil: the call does nothing and answers -1, for which module_api.js raises a RangeError.
+template <typename Call>
+int onBox(Call call) {
+    try {
+        return call();
+    } catch (const velmora::IndexOutOfRange&) {
+        return -1;
+    }
 }
 
 // The indices the script names boxes and buttons by, and the scale of the twips.
@@ -81,13 +93,16 @@ EMSCRIPTEN_KEEPALIVE void velmora_form_delete(WebForm* form) {
     delete form;
 }
 
-EMSCRIPTEN_KEEPALIVE std::size_t velmora_form_text(const WebForm* form, int box) {
-    return answer(std::string(form->text(box)));
+EMSCRIPTEN_KEEPALIVE int velmora_form_text(const WebForm* form, int box) {
+    return onBox([&] { return static_cast<int>(answer(std::string(form->text(box)))); });
 }
 
 // The first size bytes of the incoming buffer are what the user typed into the box.
-EMSCRIPTEN_KEEPALIVE void velmora_form_typed(WebForm* form, int box, std::size_t size) {
-    form->typed(box, incoming.substr(0, size));
+EMSCRIPTEN_KEEPALIVE int velmora_form_typed(WebForm* form, int box, std::size_t size) {
+    return onBox([&] {
+        form->typed(box, incoming.substr(0, size));
+        return 0;
+    });
 }
 
 EMSCRIPTEN_KEEPALIVE std::size_t velmora_form_click(WebForm* form, int index) {
@@ -99,7 +114,7 @@ EMSCRIPTEN_KEEPALIVE std::size_t velmora_form_spoken(const WebForm* form) {
 }
 
 EMSCRIPTEN_KEEPALIVE int velmora_enter_computes_in(int box) {
-    return velmora::enterComputesIn(velmora::boxAt(box)) ? 1 : 0;
+    return onBox([&] { return velmora::enterComputesIn(velmora::boxAt(box)) ? 1 : 0; });
 }
 
 EMSCRIPTEN_KEEPALIVE std::size_t velmora_control_table() {

@@ -33,38 +33,27 @@ const handOver = (text) => {
   return encoder.encodeInto(text, incomingRoom(room)).written;
 };
 
-// The window reads a box through QString::toStdString, which writes "?" for each lone half of a
-// surrogate pair and keeps the character after it; a browser's text can hold such a half too.
-const pairOrHalf = /[\uD800-\uDBFF][\uDC00-\uDFFF]|[\uD800-\uDFFF]/g;
-// A browser that can tell a well-formed text at once spares the search for halves in the usual one.
-const asTheWindowReadsIt = (text) =>
-  typeof text.isWellFormed === "function" && text.isWellFormed()
-    ? text
-    : text.replace(pairOrHalf, (found) => (found.length === 2 ? found : "?"));
+// The core answers -1 for an index that names no box, and does nothing.
+const onBox = (box, result) => {
+  if (result < 0) {
+    throw new RangeError(`${box} names no box of the form (0 to ${Module.boxCount - 1})`);
+  }
+  return result;
+};
 
 Module.Form = class Form {
   constructor() {
     this.form = Module._velmora_form_new();
-    // Per box, a text handed in with a lone half and what the core keeps of it: while the core
-    // holds that, the box goes on showing what the user typed, as the window's does.
-    this.typedHalves = new Map();
   }
 
   text(box) {
-    const text = answer(Module._velmora_form_text(this.form, box));
-    const typed = this.typedHalves.get(box);
-    return typed && typed.kept === text ? typed.text : text;
+    return answer(onBox(box, Module._velmora_form_text(this.form, box)));
   }
 
-  // What the user typed or pasted into a box.
+  // What the user typed or pasted into a box. A lone half of a surrogate pair crosses as U+FFFD,
+  // where the window's conversion writes "?"; neither is a digit, so the report is the same.
   typed(box, text) {
-    const kept = asTheWindowReadsIt(text);
-    if (kept === text) {
-      this.typedHalves.delete(box);
-    } else {
-      this.typedHalves.set(box, { text, kept });
-    }
-    Module._velmora_form_typed(this.form, box, handOver(kept));
+    onBox(box, Module._velmora_form_typed(this.form, box, handOver(text)));
   }
 
   // The session's answer: { written, reportLocked, failure, focus }, the boxes the program
@@ -89,7 +78,7 @@ Module.Form = class Form {
 Module.controlTable = () => JSON.parse(answer(Module._velmora_control_table()));
 Module.clientArea = () => JSON.parse(answer(Module._velmora_client_area()));
 Module.formBackground = () => JSON.parse(answer(Module._velmora_form_background()));
-Module.enterComputesIn = (box) => Module._velmora_enter_computes_in(box) !== 0;
+Module.enterComputesIn = (box) => onBox(box, Module._velmora_enter_computes_in(box)) !== 0;
 Module.caption = () => answer(Module._velmora_caption());
 Module.onRuntimeInitialized = () => {
   Object.assign(Module, JSON.parse(answer(Module._velmora_constants())));
