@@ -3,12 +3,14 @@
 
 // Lighthouse's four scores for the page as a phone opens it from a web server: the mobile profile
 // (a phone's screen, a slow network and a slow processor, simulated), in Debian's Chromium, on
-// the page served alone by python3 -m http.server on 127.0.0.1. web_bench.mjs runs it after its
+// the page served by python3 -m http.server on 127.0.0.1 as a school server holds it: with the
+// manifest and the service worker of its server's edition beside it, where the build wrote them
+// (build-web/server/), since the page asks a server for both. web_bench.mjs runs it after its
 // ratios; on its own:
 //   node bench/web/lighthouse.mjs [PAGE]
 import chromiumLaunch from "../../tests/web/chromium.js";
 import { execFile, spawn } from "node:child_process";
-import { copyFileSync, mkdtempSync, rmSync } from "node:fs";
+import { copyFileSync, existsSync, mkdtempSync, rmSync } from "node:fs";
 import os from "node:os";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
@@ -16,6 +18,7 @@ import { promisify } from "node:util";
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../..");
 const cli = path.join(root, "node_modules/lighthouse/cli/index.js");
+const serverEdition = ["velmora.webmanifest", "velmora-sw.js"];
 const goals = { performance: 0.95, accessibility: 1, "best-practices": 1, seo: 1 };
 
 // A static server on a free port of 127.0.0.1; it stops with the process that asked for it.
@@ -37,6 +40,11 @@ function serve(folder) {
 export async function lighthouseScores(pageFile) {
   const folder = mkdtempSync(path.join(os.tmpdir(), "velmora-lighthouse-"));
   copyFileSync(pageFile, path.join(folder, "velmora.html"));
+  const beside = path.join(path.dirname(pageFile), "server");
+  for (const file of serverEdition) {
+    if (existsSync(path.join(beside, file)))
+      copyFileSync(path.join(beside, file), path.join(folder, file));
+  }
   const server = serve(folder);
   try {
     const url = `http://127.0.0.1:${await server.port}/velmora.html`;
