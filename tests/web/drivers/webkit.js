@@ -94,15 +94,34 @@ async function sessionDriver(session) {
       await session.wait(() => evaluate(isReady), 10_000);
     },
     // The window's outer size is what WebDriver sets; the page's room is what is left inside.
+    // The page learns of a new size a moment after the window has it, so each correction starts
+    // from the window's size as it is and the room once it has stopped changing.
     async setViewport(width, height) {
       const window = session.manage().window();
+      const room = () => evaluate(() => [innerWidth, innerHeight]);
+      const settledRoom = async () => {
+        let last = await room();
+        for (let polls = 0; polls < 20; polls += 1) {
+          await new Promise((resolve) => setTimeout(resolve, 100));
+          const now = await room();
+          if (now[0] === last[0] && now[1] === last[1]) return now;
+          last = now;
+        }
+        return last;
+      };
       await window.setRect({ width, height });
-      const [innerWidth, innerHeight] = await evaluate(() => [innerWidth, innerHeight]);
-      await window.setRect({ width: 2 * width - innerWidth, height: 2 * height - innerHeight });
-      const room = await evaluate(() => [innerWidth, innerHeight]);
-      if (room[0] !== width || room[1] !== height) {
+      let inner = await settledRoom();
+      for (let step = 0; step < 4 && (inner[0] !== width || inner[1] !== height); step += 1) {
+        const outer = await window.getRect();
+        await window.setRect({
+          width: outer.width + width - inner[0],
+          height: outer.height + height - inner[1],
+        });
+        inner = await settledRoom();
+      }
+      if (inner[0] !== width || inner[1] !== height) {
         throw new Error(
-          `MiniBrowser gives the page ${room.join(" × ")} px, not ${width} × ${height}`,
+          `MiniBrowser gives the page ${inner.join(" × ")} px, not ${width} × ${height}`,
         );
       }
     },
