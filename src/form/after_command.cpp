@@ -7,6 +7,20 @@
 
 namespace velmora {
 
+namespace {
+
+// "Сума <sum>, словом: <words>", put together in one buffer.
+std::string sumAnnouncement(std::string_view sum, std::string_view words) {
+    constexpr std::string_view sumLead = "Сума ";
+    constexpr std::string_view wordsLead = ", словом: ";
+    std::string announcement;
+    announcement.reserve(sumLead.size() + sum.size() + wordsLead.size() + words.size());
+    announcement.append(sumLead).append(sum).append(wordsLead).append(words);
+    return announcement;
+}
+
+}  // namespace
+
 bool enterComputesIn(Box box) {
     return box == firstOperandBox || box == secondOperandBox || box == resultBox;
 }
@@ -19,7 +33,7 @@ AfterCommand afterCommand(Button button, SumHeard heard, std::string_view sum,
             if (heard == SumHeard::inResultBox) {
                 return {resultBox, {}, std::move(words)};
             }
-            return {std::nullopt, "Сума " + std::string(sum) + ", словом: " + words, {}};
+            return {std::nullopt, sumAnnouncement(sum, words), {}};
         }
         case clearButton:
             return {focusAtStart, {}, {}};
@@ -27,20 +41,38 @@ AfterCommand afterCommand(Button button, SumHeard heard, std::string_view sum,
     return {};
 }
 
-// Line by line: each is appended at once, without the blanks at its ends.
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\r';
+}
+
+std::string_view withoutBlankEnds(std::string_view line) {
+    while (!line.empty() && isBlank(line.front())) {
+        line.remove_prefix(1);
+    }
+    while (!line.empty() && isBlank(line.back())) {
+        line.remove_suffix(1);
+    }
+    return line;
+}
+
+}  // namespace
+
+// Line by line, each appended at once; the phrase is never longer than the words.
 std::string asPhrase(std::string_view spelled) {
-    constexpr std::string_view blanks = " \r";
     std::string words;
-    std::size_t lineStart = 0;
-    while (lineStart < spelled.size()) {
-        const std::size_t lineEnd = std::min(spelled.find('\n', lineStart), spelled.size());
-        const std::string_view line = spelled.substr(lineStart, lineEnd - lineStart);
-        const std::size_t first = line.find_first_not_of(blanks);
-        if (first != std::string_view::npos) {
-            words += words.empty() ? "" : " ";
-            words.append(line.substr(first, line.find_last_not_of(blanks) + 1 - first));
+    words.reserve(spelled.size());
+    while (!spelled.empty()) {
+        const std::size_t lineEnd = std::min(spelled.find('\n'), spelled.size());
+        const std::string_view line = withoutBlankEnds(spelled.substr(0, lineEnd));
+        spelled.remove_prefix(std::min(lineEnd + 1, spelled.size()));
+        if (!line.empty()) {
+            if (!words.empty()) {
+                words += ' ';
+            }
+            words.append(line);
         }
-        lineStart = lineEnd + 1;
     }
     return words;
 }
