@@ -105,8 +105,12 @@ EMSCRIPTEN_KEEPALIVE int velmora_form_typed(WebForm* form, int box, std::size_t 
     });
 }
 
-EMSCRIPTEN_KEEPALIVE std::size_t velmora_form_click(WebForm* form, int index) {
-    return answer(form->click(index));
+EMSCRIPTEN_KEEPALIVE const velmora::ClickAnswer* velmora_form_click(WebForm* form, int index) {
+    return &form->click(index);
+}
+
+EMSCRIPTEN_KEEPALIVE std::size_t velmora_form_failure(const WebForm* form) {
+    return answer(std::string(form->failure()));
 }
 
 EMSCRIPTEN_KEEPALIVE std::size_t velmora_form_spoken(const WebForm* form) {

@@ -58,10 +58,18 @@ Module.Form = class Form {
 
   // The session's answer: { written, reportLocked, failure, focus }, the boxes the program
   // wrote, the report's lock, why the command stopped ("" when it ended) and the box that takes
-  // the focus (noBox when it stays). The texts are read apart, as the page shows them: the boxes'
-  // through text(), what a screen reader is told through spoken().
+  // the focus (noBox when it stays). The core leaves it as four numbers in its memory; the texts
+  // are read apart, as the page shows them: the boxes' through text(), what a screen reader is
+  // told through spoken().
   click(index) {
-    return JSON.parse(answer(Module._velmora_form_click(this.form, index)));
+    const at = Module._velmora_form_click(this.form, index) >> 2;
+    const [writtenBoxes, reportLocked, focus, failed] = Module.HEAP32.subarray(at, at + 4);
+    const written = [];
+    for (let box = 0; box < Module.boxCount; ++box) {
+      if (writtenBoxes & (1 << box)) written.push(box);
+    }
+    const failure = failed ? answer(Module._velmora_form_failure(this.form)) : "";
+    return { written, reportLocked: reportLocked !== 0, failure, focus };
   }
 
   // What a screen reader is told after the last click; "" for nothing.

@@ -5,28 +5,22 @@
 
 #include <utility>
 
-#include "form/control_table.h"
-#include "web/glue/json_text.h"
-
 namespace velmora {
 
-std::string WebForm::click(int index) {
+const ClickAnswer& WebForm::click(int index) {
     SessionAnswer answer = session_.click(index);
-    std::string written = "[";
+    answer_ = {};
     for (int box = 0; box < boxCount; ++box) {
         if (answer.written.at(boxIndex(boxAt(box)))) {
-            written += written.size() > 1 ? "," : "";
-            written += std::to_string(box);
+            answer_.writtenBoxes |= 1U << box;
         }
     }
-    written += ']';
-    JsonObject json;
-    json.nested("written", written);
-    json.flag("reportLocked", answer.reportLocked);
-    json.text("failure", answer.failure.value_or(""));
-    json.number("focus", answer.after.focus ? *answer.after.focus : noBox);
+    answer_.reportLocked = answer.reportLocked ? 1 : 0;
+    answer_.focus = answer.after.focus ? *answer.after.focus : noBox;
+    answer_.failed = answer.failure ? 1 : 0;
+    failure_ = std::move(answer.failure).value_or("");
     spoken_ = std::move(answer.after.announcement);
-    return json.close();
+    return answer_;
 }
 
 }  // namespace velmora
