@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The whole compute in wasm under node, both operands typed and "Изчисли" clicked, its answer
-// parsed as the page parses it (the texts it names are read outside the timed runs), in V8's
+// read as the page reads it (the texts it names are read outside the timed runs), in V8's
 // optimising tier alone (node --no-liftoff). With its baseline tier, V8 moves the wasm to the
 // optimising one at a different moment in every run, and the median swings with that moment.
 // web_bench.mjs runs it in a node of its own; alone:
