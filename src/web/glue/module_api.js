@@ -17,13 +17,16 @@ const answer = (size) => {
 };
 
 // The view of the incoming buffer is kept while the buffer holds its place and the memory has not
-// grown, so that a text costs its encoding alone, not a new view as well.
+// grown, so that a text costs its encoding alone, not a new view as well. The module replaces its
+// HEAPU8 when the memory grows, so the view it was taken from tells that apart.
 let incoming = null;
+let incomingHeap = null;
 const incomingRoom = (room) => {
-  if (incoming === null || incoming.length < room || incoming.buffer !== Module.HEAPU8.buffer) {
+  if (incoming === null || incoming.length < room || incomingHeap !== Module.HEAPU8) {
     const size = Math.max(room, 4096); // room for the usual texts, kept from then on
     const at = Module._velmora_incoming_reserve(size);
-    incoming = Module.HEAPU8.subarray(at, at + size);
+    incomingHeap = Module.HEAPU8;
+    incoming = incomingHeap.subarray(at, at + size);
   }
   return incoming;
 };
@@ -63,7 +66,11 @@ Module.Form = class Form {
   // told through spoken().
   click(index) {
     const at = Module._velmora_form_click(this.form, index) >> 2;
-    const [writtenBoxes, reportLocked, focus, failed] = Module.HEAP32.subarray(at, at + 4);
+    const numbers = Module.HEAP32;
+    const writtenBoxes = numbers[at];
+    const reportLocked = numbers[at + 1];
+    const focus = numbers[at + 2];
+    const failed = numbers[at + 3];
     const written = [];
     for (let box = 0; box < Module.boxCount; ++box) {
       if (writtenBoxes & (1 << box)) written.push(box);
