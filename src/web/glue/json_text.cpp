@@ -3,9 +3,6 @@
 
 #include "web/glue/json_text.h"
 
-#include <array>
-#include <cstdio>
-
 namespace velmora {
 
 namespace {
@@ -14,15 +11,19 @@ bool needsEscape(char c) {
     return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
 }
 
+// A control character as \u00XX, written by hand: snprintf would bring all of printf into the
+// page's wasm.
 void appendEscaped(std::string& out, char c) {
     if (c == '"' || c == '\\') {
         out += '\\';
         out += c;
         return;
     }
-    std::array<char, 7> escaped{};
-    std::snprintf(escaped.data(), escaped.size(), "\\u%04x", static_cast<unsigned>(c));
-    out += escaped.data();
+    constexpr std::string_view hexDigits = "0123456789abcdef";
+    const auto code = static_cast<unsigned char>(c);  // below 0x20
+    out += "\\u00";
+    out += hexDigits[code >> 4];
+    out += hexDigits[code & 0xf];
 }
 
 }  // namespace
