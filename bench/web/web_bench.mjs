@@ -4,7 +4,7 @@
 // The browser edition against references measured in the same run, so that each ratio holds on a
 // slow machine as on a fast one. Each ratio is the median of the ratios of runs that measure both
 // sides in turn, so that a load that comes and goes on a shared machine weighs on both sides of a
-// run alike: VELMORA_BENCH_RUNS runs (30 by default) in the browser, 9 for the compute in wasm.
+// run alike: VELMORA_BENCH_RUNS runs (60 by default) in the browser, 31 for the compute in wasm.
 //   node bench/web/web_bench.mjs
 // It needs the page (scripts/web) and, for the core's ratio, build/bench/core_bench (scripts/test builds it).
 // The core in wasm runs in a node of its own in V8's optimising tier alone (core_in_wasm.mjs).
@@ -23,7 +23,7 @@ const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../..")
 const pageFile = process.env.VELMORA_PAGE ?? path.join(root, "build-web/velmora.html");
 const moduleFile = path.join(path.dirname(pageFile), "velmora.js");
 const coreBench = process.env.VELMORA_CORE_BENCH ?? path.join(root, "build/bench/core_bench");
-const runs = Math.max(20, Number(process.env.VELMORA_BENCH_RUNS ?? 30));
+const runs = Math.max(20, Number(process.env.VELMORA_BENCH_RUNS ?? 60));
 
 function median(values) {
   const sorted = [...values].sort((a, b) => a - b);
@@ -44,17 +44,20 @@ function report(name, velmoraRuns, referenceRuns, unit, goal) {
 }
 
 // BM_SessionCompute of the native core_bench, the same compute as the page's click, its median
-// over a few repetitions, in µs.
+// over three repetitions of 10 ms, in µs. Short, so that it runs right after the wasm's own short
+// measure: on a shared machine the speed of the same code swings by half within a second.
+// (Google Benchmark 1.8 and later warn on stderr about a time without "s", which 1.7 refuses.)
 function nativeCompute() {
   const output = execFileSync(
     coreBench,
     [
       "--benchmark_filter=^BM_SessionCompute$",
       "--benchmark_format=json",
-      "--benchmark_repetitions=5",
+      "--benchmark_min_time=0.01",
+      "--benchmark_repetitions=3",
       "--benchmark_report_aggregates_only=true",
     ],
-    { encoding: "utf8" },
+    { encoding: "utf8", stdio: ["ignore", "pipe", "pipe"] },
   );
   const row = JSON.parse(output).benchmarks.find((entry) => entry.aggregate_name === "median");
   const perMicro = { ns: 1e3, us: 1, ms: 1e-3 }[row.time_unit];
@@ -202,10 +205,10 @@ async function inChromium(reports) {
   }
 }
 
-// The compute in wasm and natively, in turns: a few rounds, each a node of its own and a run of
-// core_bench, since each side takes a second or so.
+// The compute in wasm and natively, in turns: rounds of a node of its own, whose measure takes
+// its last 20 ms, and a run of core_bench right after it.
 function computeRounds() {
-  const rounds = 9;
+  const rounds = 31;
   const wasm = [];
   const native = [];
   let reports = null;
