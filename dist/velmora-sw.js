@@ -7,7 +7,7 @@
 // version put on the server is what the next load shows. A new version brings a new worker too,
 // whose release differs: it takes over at once and drops the cache of the one before.
 // server_edition.mjs writes in the release: the cache's name, the page and the files it keeps.
-const release = {"cache":"velmora-a1a8a516b94c9d9a","page":"velmora.html","files":["velmora.html","velmora.webmanifest"]};
+const release = {"cache":"velmora-cf5d899a8f1470a2","page":"velmora.html","files":["velmora.html","velmora.webmanifest"]};
 
 self.addEventListener("install", (event) => {
   event.waitUntil(
