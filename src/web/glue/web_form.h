@@ -31,7 +31,7 @@ public:
     std::string_view text(int box) const { return session_.text(boxAt(box)); }
     void typed(int box, std::string text) { session_.typed(boxAt(box), std::move(text)); }
 
-    // The click of Button(index); an index without a button does nothing and writes nothing.
+    // The click of Buton(index); an index without a button does nothing and writes nothing.
     const ClickAnswer& click(int index);
 
     // Why the last click's command stopped ("" when it ended), and what a screen reader is told
