@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "form/after_command.h"
 #include "form/form_session.h"
 
 namespace velmora::testing {
@@ -67,6 +68,26 @@ TEST(AfterClear, TheFocusGoesToTheFirstOperandAndNothingIsSpoken) {
         EXPECT_EQ(answer.after.focus, firstOperandBox);
         EXPECT_EQ(answer.after.announcement, "");
         EXPECT_EQ(answer.after.resultDescription, "");
+    }
+}
+
+// What the speller writes, and what a pupil may have typed into the report since, as one phrase.
+TEST(AsPhrase, JoinsTheLinesWithoutTheBlanksAtTheirEnds) {
+    const struct {
+        const char* spelled;
+        const char* phrase;
+    } cases[] = {
+        {"", ""},
+        {" сто\r\n", "сто"},
+        {" две хиляди\r\n и едно\r\n", "две хиляди и едно"},
+        {"едно", "едно"},
+        {"  \r\n \r\n", ""},
+        {"\r\n сто \r\n\r\n и две  \r\n", "сто и две"},
+        {"сто\nдве\r", "сто две"},
+        {"сто  и  две", "сто  и  две"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(asPhrase(c.spelled), c.phrase) << c.spelled;
     }
 }
 
