@@ -45,8 +45,9 @@ function report(name, velmoraRuns, referenceRuns, unit, goal) {
 
 // BM_SessionCompute of the native core_bench, the same compute as the page's click, its median
 // over three repetitions of 10 ms, in µs. Short, so that it runs right after the wasm's own short
-// measure: on a shared machine the speed of the same code swings by half within a second.
-// (Google Benchmark 1.8 and later warn on stderr about a time without "s", which 1.7 refuses.)
+// measure: on a shared machine the speed of the same code swings within a second. (Google
+// Benchmark 1.7 refuses the suffix "s"; 1.8 and later take the bare number with a warning on
+// stderr, which is why stderr is piped.)
 function nativeCompute() {
   const output = execFileSync(
     coreBench,
@@ -205,8 +206,8 @@ async function inChromium(reports) {
   }
 }
 
-// The compute in wasm and natively, in turns: rounds of a node of its own, whose measure takes
-// its last 20 ms, and a run of core_bench right after it.
+// The compute in wasm and natively, in turns: rounds of a node of its own, whose measure is its
+// last few batches, and a run of core_bench right after it.
 function computeRounds() {
   const rounds = 31;
   const wasm = [];

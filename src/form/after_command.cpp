@@ -9,6 +9,20 @@ namespace velmora {
 
 namespace {
 
+bool isBlank(char c) {
+    return c == ' ' || c == '\r';
+}
+
+std::string_view withoutBlankEnds(std::string_view line) {
+    while (!line.empty() && isBlank(line.front())) {
+        line.remove_prefix(1);
+    }
+    while (!line.empty() && isBlank(line.back())) {
+        line.remove_suffix(1);
+    }
+    return line;
+}
+
 // "Сума <sum>, словом: <words>", put together in one buffer.
 std::string sumAnnouncement(std::string_view sum, std::string_view words) {
     constexpr std::string_view sumLead = "Сума ";
@@ -41,40 +55,23 @@ AfterCommand afterCommand(Button button, SumHeard heard, std::string_view sum,
     return {};
 }
 
-namespace {
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\r';
-}
-
-std::string_view withoutBlankEnds(std::string_view line) {
-    while (!line.empty() && isBlank(line.front())) {
-        line.remove_prefix(1);
-    }
-    while (!line.empty() && isBlank(line.back())) {
-        line.remove_suffix(1);
-    }
-    return line;
-}
-
-}  // namespace
-
-// Line by line, each appended at once; the phrase is never longer than the words.
+// Line by line, each appended at once; the phrase is never longer than the spelled text, so one
+// reservation is enough.
 std::string asPhrase(std::string_view spelled) {
-    std::string words;
-    words.reserve(spelled.size());
+    std::string phrase;
+    phrase.reserve(spelled.size());
     while (!spelled.empty()) {
         const std::size_t lineEnd = std::min(spelled.find('\n'), spelled.size());
         const std::string_view line = withoutBlankEnds(spelled.substr(0, lineEnd));
         spelled.remove_prefix(std::min(lineEnd + 1, spelled.size()));
         if (!line.empty()) {
-            if (!words.empty()) {
-                words += ' ';
+            if (!phrase.empty()) {
+                phrase += ' ';
             }
-            words.append(line);
+            phrase.append(line);
         }
     }
-    return words;
+    return phrase;
 }
 
 }  // namespace velmora

@@ -10,8 +10,9 @@
 //   core.controlTable(); core.clientArea(); core.formBackground(); core.caption();
 // Texts cross as UTF-8 through two buffers in the wasm memory: the script writes a text into the
 // incoming one before typed, and every function that answers with a text leaves it in the
-// exchange one and returns its size. A click answers with the place of its four numbers. Unlike embind, this glue builds no JavaScript function from a
-// string at start-up, so the page runs under a Content-Security-Policy without 'unsafe-eval'.
+// exchange one and returns its size. A click answers with the place of its four numbers. Unlike
+// embind, this glue builds no JavaScript function from a string at start-up, so the page runs
+// under a Content-Security-Policy without 'unsafe-eval'.
 
 #include <emscripten/emscripten.h>
 

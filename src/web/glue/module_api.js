@@ -4,14 +4,15 @@
 // Runs inside the core's module factory: the module's Form class, its values and its constants,
 // over the plain C functions of bindings.cpp. A text crosses as UTF-8 through a buffer in the wasm
 // memory: the core's answers through the exchange buffer, each function that answers with a text
-// returning its size, and the script's texts through the incoming buffer.
+// returning its size, and the script's texts through the incoming buffer. A click's answer is
+// four numbers in the memory.
 /* global Module */
 const encoder = new TextEncoder();
 const decoder = new TextDecoder("utf-8", { ignoreBOM: true }); // a text may start with U+FEFF
 
 // The memory's views are replaced when it grows, so they are taken anew after every call.
 const answer = (size) => {
-  if (size === 0) return ""; // a command that ended, with nothing to decode
+  if (size === 0) return ""; // an empty text: nothing to decode
   const at = Module._velmora_exchange_data();
   return decoder.decode(Module.HEAPU8.subarray(at, at + size));
 };
@@ -61,11 +62,11 @@ Module.Form = class Form {
 
   // The session's answer: { written, reportLocked, failure, focus }, the boxes the program
   // wrote, the report's lock, why the command stopped ("" when it ended) and the box that takes
-  // the focus (noBox when it stays). The core leaves it as four numbers in its memory; the texts
-  // are read apart, as the page shows them: the boxes' through text(), what a screen reader is
-  // told through spoken().
+  // the focus (noBox when it stays). The core leaves it as four numbers in its memory, and the
+  // failure's text, when the command stopped, is fetched here; the other texts are read apart, as
+  // the page shows them: the boxes' through text(), what a screen reader is told through spoken().
   click(index) {
-    const at = Module._velmora_form_click(this.form, index) >> 2;
+    const at = Module._velmora_form_click(this.form, index) >>> 2;
     const numbers = Module.HEAP32;
     const writtenBoxes = numbers[at];
     const reportLocked = numbers[at + 1];

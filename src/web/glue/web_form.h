@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <type_traits>
 
 #include "form/control_table.h"
 #include "form/form_session.h"
@@ -23,6 +24,10 @@ struct ClickAnswer {
     std::int32_t focus = noBox;      // the box that takes the focus, noBox when it stays
     std::int32_t failed = 0;         // 1 when the command stopped; why is in failure()
 };
+// The script reads the fields as four consecutive 32-bit numbers, and a box's bit as 1 << box.
+static_assert(sizeof(ClickAnswer) == 4 * sizeof(std::int32_t) && alignof(ClickAnswer) == 4 &&
+              std::is_standard_layout_v<ClickAnswer>);
+static_assert(boxCount < 31);
 
 class WebForm {
 public:
