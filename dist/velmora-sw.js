@@ -7,7 +7,7 @@
 // version put on the server is what the next load shows. A new version brings a new worker too,
 // whose release differs: it takes over at once and drops the cache of the one before.
 // server_edition.mjs writes in the release: the cache's name, the page and the files it keeps.
-const release = {"cache":"velmora-42fd6bad7f84aee4","page":"velmora.html","files":["velmora.html","velmora.webmanifest"]};
+const release = {"cache":"velmora-c8e27eaef0da378b","page":"velmora.html","files":["velmora.html","velmora.webmanifest"]};
 
 self.addEventListener("install", (event) => {
   event.waitUntil(
