@@ -103,8 +103,12 @@ async function layoutAt(driver, width, height, wide) {
 const spoken = ({ result, report }) =>
   `Сума ${result}, словом: ${report.split("Сумата словом:")[1].trim().replace(/\s+/g, " ")}`;
 
+// The clipboard's text, or "" while it holds none (xclip fails on an empty X clipboard).
+const clipboardText = (driver) => driver.clipboard().catch(() => "");
+
 // Puts a text on the clipboard as a pupil does: selected in a box of its own, outside the form,
-// and copied with Ctrl+C.
+// and copied with Ctrl+C. The X clipboard changes hands after the key is handled, so the paste
+// that follows waits until it holds the text; it would otherwise paste what was there before.
 async function copyToClipboard(driver, text) {
   await driver.evaluate((clip) => {
     const source = document.createElement("textarea");
@@ -115,6 +119,10 @@ async function copyToClipboard(driver, text) {
     source.select();
   }, text);
   await driver.press("Control+C");
+  for (let polls = 0; (await clipboardText(driver)) !== text; polls += 1) {
+    if (polls === 20) throw new Error(`the clipboard does not hold ${JSON.stringify(text)}`);
+    await new Promise((resolve) => setTimeout(resolve, 100));
+  }
   await driver.evaluate(() => document.getElementById("clip").remove());
 }
 
